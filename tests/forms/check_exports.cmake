@@ -1,0 +1,27 @@
+# Checks the module's dynamic symbol table: the two entry points, and besides
+# them only the custom widget classes.
+# cmake -DNM=<nm> -DMODULE=<path> -P check_exports.cmake
+execute_process(COMMAND ${NM} -D --defined-only -C ${MODULE}
+                OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${NM} failed on ${MODULE}")
+endif()
+string(REPLACE "\n" ";" lines "${symbols}")
+set(entry_points 0)
+foreach(line IN LISTS lines)
+    if(line MATCHES "^[0-9a-f]+ [A-Za-z] (.*)$")
+        set(symbol "${CMAKE_MATCH_1}")
+    else()
+        continue()
+    endif()
+    if(symbol MATCHES "^(create_UIFactory|destroy_UIFactory)$")
+        math(EXPR entry_points "${entry_points} + 1")
+    elseif(symbol MATCHES "^(_edata|_end|__bss_start|_init|_fini)$")
+    elseif(symbol MATCHES "(^|[ :])(MultiStateToolButton|QNoPageSlider|QNoPageScrollBar|qelidedlabel|QTouchFrame|TouchPushButton|TouchToolButton)(::|$)")
+    else()
+        message(SEND_ERROR "unexpected export: ${symbol}")
+    endif()
+endforeach()
+if(NOT entry_points EQUAL 2)
+    message(FATAL_ERROR "create_UIFactory and destroy_UIFactory must both be exported")
+endif()

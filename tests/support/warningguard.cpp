@@ -1,0 +1,34 @@
+#include "warningguard.h"
+
+#include <QtCore/QtGlobal>
+
+namespace {
+QtMessageHandler s_previous = nullptr;
+QStringList s_messages;
+
+void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        s_messages.append(message);
+    if (s_previous)
+        s_previous(type, context, message);
+}
+} // namespace
+
+WarningGuard::WarningGuard()
+{
+    s_previous = qInstallMessageHandler(collect);
+}
+
+WarningGuard::~WarningGuard()
+{
+    qInstallMessageHandler(s_previous);
+    s_previous = nullptr;
+}
+
+QStringList WarningGuard::take()
+{
+    QStringList messages;
+    messages.swap(s_messages);
+    return messages;
+}

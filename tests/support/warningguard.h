@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QtCore/QStringList>
+
+// Collects every Qt warning (and worse) while it is installed: a form that
+// makes Qt complain while it is built, shown or painted is faulty.
+class WarningGuard
+{
+public:
+    WarningGuard();
+    ~WarningGuard();
+    WarningGuard(const WarningGuard &) = delete;
+    WarningGuard &operator=(const WarningGuard &) = delete;
+
+    // The messages collected since the last call.
+    QStringList take();
+};
