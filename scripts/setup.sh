@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs what the build and the tests need on a Debian machine. Safe to run
+# again: apt-get skips what is already there.
+set -eu
+
+packages="cmake ninja-build g++ binutils qtbase5-dev qtbase5-dev-tools qttools5-dev-tools"
+
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+fi
