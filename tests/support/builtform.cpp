@@ -1,0 +1,16 @@
+#include "builtform.h"
+
+#include <QtCore/QtDebug>
+
+IUIFactory *testFactory()
+{
+    // Lives until the test program ends, as the host's factory does.
+    static UiModule *module = [] {
+        auto *m = new UiModule;
+        if (!m->load())
+            qFatal("%s", qPrintable(m->errorString()));
+        return m;
+    }();
+    static IUIFactory *factory = module->createFactory();
+    return factory;
+}
