@@ -10,6 +10,67 @@ namespace FormSlots {
 constexpr int First = 2;  // slots 0 and 1 name the product and the skin
 constexpr int Last = 52;
 
+// The factory's operation names, by slot.
+inline const char *operationName(int slot)
+{
+    static const char *const names[] = {
+        "productName",
+        "skinName",
+        "createAddCommentDlg",
+        "createAlbumWidget",
+        "createAppsPage",
+        "createClipSet",
+        "createClipSetMaker",
+        "createCollectionEditor",
+        "createDeviceDlg",
+        "createDirBrowser",
+        "createAppUpdate",
+        "createDownloadDialog",
+        "createFlower",
+        "createLoadProgress",
+        "createSaveColl",
+        "createSaveTo",
+        "createSetting",
+        "createFacebookWebBrowseWidget",
+        "createFileBrowser",
+        "createFilterTab",
+        "createFlickrWebBrowseWidget",
+        "createGroupHeader",
+        "createHomeTray",
+        "createImport",
+        "createMsgBox",
+        "createNavBar",
+        "createPhotoCropTray",
+        "createPhotoDetail",
+        "createPhotoEditTray",
+        "createPhotoInfoTray",
+        "createVexaro",
+        "createPhotoStraightenTray",
+        "createPopupAdd",
+        "createQTransition",
+        "createRibbonDialog",
+        "createSlideShow",
+        "createSlideShowTray",
+        "createSocialDetail",
+        "createSocialDetailInfo",
+        "createSocialVideo",
+        "createBrimoFacebook",
+        "createBrimoFlickr",
+        "createBrimoHome",
+        "createBrimoLibrary",
+        "createTopShadow",
+        "createTrimmer",
+        "createUploadDialog",
+        "createVideoDetail",
+        "createVideoTime",
+        "createVideoToolBar",
+        "createVideoTrimSet",
+        "createViewModePanel",
+        "createVolumeScalerUi",
+    };
+    return slot >= 0 && slot <= Last ? names[slot] : nullptr;
+}
+
 // Calls creation slot 'slot' of 'factory' and passes the new form object, typed
 // with its interface, to 'visit'; returns what 'visit' returns. 'slot' must be
 // in [First, Last].

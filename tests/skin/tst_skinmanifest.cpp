@@ -1,0 +1,149 @@
+// The skin manifest (skin/images.tsv) against the forms that use it, and the
+// placeholder artwork drawn from it.
+
+#include "placeholderskin.h"
+
+#include <QtCore/QDirIterator>
+#include <QtCore/QRegularExpression>
+#include <QtCore/QXmlStreamReader>
+#include <QtGui/QImage>
+#include <QtGui/QImageReader>
+#include <QtTest/QtTest>
+
+namespace {
+
+const QString kPrefix = QString::fromLatin1(PlaceholderSkin::Prefix);
+
+struct FormSources
+{
+    QSet<QString> urls;      // every url(...) argument of every style sheet
+    QSet<QString> resources; // every resource path under the prefix, sheets and icons alike
+    int built = 0;           // forms with a member tree
+    int forms = 0;
+};
+
+// Style-sheet comments hold retired declarations; Qt never loads their images.
+QString withoutComments(QString text)
+{
+    static const QRegularExpression comment(QStringLiteral(R"(/\*.*?\*/)"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    return text.remove(comment);
+}
+
+FormSources scanForms()
+{
+    static const QRegularExpression url(QStringLiteral(R"re(url\(\s*"?([^")]*?)"?\s*\))re"));
+    static const QRegularExpression resource(QStringLiteral(R"re(:/quorvel/UIResources/([^"()\n;]*?\.(?:png|ico)))re"));
+    FormSources sources;
+    QDirIterator it(QStringLiteral(VEXARO_SOURCE_DIR "/forms"), {QStringLiteral("*.ui")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("cannot read %s", qPrintable(file.fileName()));
+        ++sources.forms;
+        QXmlStreamReader xml(&file);
+        bool hasChildren = false;
+        int depth = 0;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && (xml.name() == QLatin1String("widget") || xml.name() == QLatin1String("layout")))
+                hasChildren |= depth++ > 0;
+            else if (xml.isEndElement() && (xml.name() == QLatin1String("widget") || xml.name() == QLatin1String("layout")))
+                --depth;
+            if (!xml.isCharacters())
+                continue;
+            const QString text = withoutComments(xml.text().toString());
+            for (auto m = url.globalMatch(text); m.hasNext();)
+                sources.urls.insert(m.next().captured(1));
+            for (auto m = resource.globalMatch(text); m.hasNext();)
+                sources.resources.insert(m.next().captured(1));
+        }
+        if (hasChildren || file.fileName().endsWith(QLatin1String("QTransitionClass.ui")))
+            ++sources.built;
+    }
+    return sources;
+}
+
+QSet<QString> manifestNames()
+{
+    QSet<QString> names;
+    for (const PlaceholderSkin::Image &image : PlaceholderSkin::manifest())
+        names.insert(image.name);
+    return names;
+}
+
+} // namespace
+
+class tst_SkinManifest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void manifestIsWellFormed()
+    {
+        const QVector<PlaceholderSkin::Image> images = PlaceholderSkin::manifest();
+        QVERIFY(!images.isEmpty());
+        for (int i = 0; i < images.size(); ++i) {
+            QVERIFY2(images[i].size.isValid() && !images[i].size.isEmpty(), qPrintable(images[i].name));
+            if (i > 0)
+                QVERIFY2(images[i - 1].name < images[i].name, qPrintable(images[i].name)); // sorted, unique
+        }
+        // Names the host's artwork really has, odd spellings included.
+        const QSet<QString> names = manifestNames();
+        for (const char *name : {"Horzontal line.png", "btn_toolbarbacknormal.png", "btn_addmenu1_hover&focus.png",
+                                 "Vexaro.ico", "icon_play_disable.png"})
+            QVERIFY2(names.contains(QLatin1String(name)), name);
+    }
+
+    void sheetsNameOnlyHostResources()
+    {
+        // A url() outside the prefix would point at a file the host never ships.
+        for (const QString &url : scanForms().urls)
+            QVERIFY2(url.startsWith(kPrefix), qPrintable(url));
+    }
+
+    void everyReferenceIsInTheManifest()
+    {
+        const QSet<QString> manifest = manifestNames();
+        for (const QString &name : scanForms().resources)
+            QVERIFY2(manifest.contains(name), qPrintable(name + QStringLiteral(" is not in skin/images.tsv")));
+    }
+
+    void everyManifestImageIsUsed()
+    {
+        const FormSources sources = scanForms();
+        if (sources.built < sources.forms)
+            QSKIP(qPrintable(QStringLiteral("%1 of %2 forms are built so far").arg(sources.built).arg(sources.forms)));
+        QStringList unused;
+        for (const QString &name : manifestNames()) {
+            if (!sources.resources.contains(name))
+                unused.append(name);
+        }
+        unused.sort();
+        QVERIFY2(unused.isEmpty(), qPrintable(unused.join(QLatin1String(", "))));
+    }
+
+    void placeholdersMatchTheManifest()
+    {
+        for (const PlaceholderSkin::Image &image : PlaceholderSkin::manifest()) {
+            QImageReader reader(kPrefix + image.name);
+            const QImage picture = reader.read();
+            QVERIFY2(!picture.isNull(), qPrintable(image.name + QLatin1Char(' ') + reader.errorString()));
+            QCOMPARE(picture.size(), image.size);
+        }
+    }
+
+    void stateVariantsDiffer()
+    {
+        const QImage normal(kPrefix + QStringLiteral("btn_close_normal.png"));
+        for (const char *state : {"hover", "push", "focus"}) {
+            const QImage other(kPrefix + QStringLiteral("btn_close_%1.png").arg(QLatin1String(state)));
+            QVERIFY(!other.isNull());
+            QVERIFY2(other != normal, state);
+        }
+    }
+};
+
+QTEST_MAIN(tst_SkinManifest)
+#include "tst_skinmanifest.moc"

@@ -1,0 +1,225 @@
+// vexaro-preview: look at the module's forms without the host application.
+//
+// It loads the module by name exactly as the host does, calls the factory by
+// slot, and dresses the forms with the placeholder skin (stand-ins for the
+// host's images under ":/quorvel/UIResources/").
+
+#include "formcatalog.h"
+#include "formrenderer.h"
+#include "placeholderskin.h"
+#include "resourcecheck.h"
+#include "uimodule.h"
+
+#include <QtCore/QCommandLineParser>
+#include <QtCore/QSet>
+#include <QtCore/QTemporaryFile>
+#include <QtCore/QTextStream>
+#include <QtCore/QTranslator>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QWidget>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+enum ExitCode { Ok = 0, CheckFailed = 1, Error = 2 };
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int fail(const QString &message)
+{
+    err() << "vexaro-preview: " << message << Qt::endl;
+    return Error;
+}
+
+// Everything but showing a window works without a display.
+bool needsNoDisplay(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char *option : {"--list", "--all", "--out", "--check-resources", "--help", "-h", "--version"}) {
+            if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+int checkResources(const QString &path)
+{
+    ResourceCheck check;
+    if (!check.read(path))
+        return fail(check.errorString());
+    QSet<QString> needed;
+    for (const PlaceholderSkin::Image &image : PlaceholderSkin::manifest())
+        needed.insert(image.name);
+    const QStringList missing = check.missing(needed);
+    const QStringList unused = check.unused(needed);
+    out() << path << ": " << check.available().size() << " images, the forms use " << needed.size() << Qt::endl;
+    out() << "missing (" << missing.size() << "):" << Qt::endl;
+    for (const QString &name : missing)
+        out() << "  " << name << Qt::endl;
+    out() << "not used by any form (" << unused.size() << "):" << Qt::endl;
+    for (const QString &name : unused)
+        out() << "  " << name << Qt::endl;
+    return missing.isEmpty() ? Ok : CheckFailed;
+}
+
+void list(const FormCatalog &catalog)
+{
+    out() << QStringLiteral("%1  %2 %3 %4 %5")
+                 .arg(QStringLiteral("slot"), QStringLiteral("operation").leftJustified(30),
+                      QStringLiteral("class").leftJustified(34), QStringLiteral("object name").leftJustified(30),
+                      QStringLiteral("size"))
+          << Qt::endl;
+    for (const FormCatalog::Form &form : catalog.forms()) {
+        out() << QStringLiteral("%1  %2 %3 %4 %5x%6")
+                     .arg(form.slot, 4)
+                     .arg(form.operation.leftJustified(30), QString(QStringLiteral("Ui_") + form.name).leftJustified(34),
+                          form.name.leftJustified(30))
+                     .arg(form.initialSize.width())
+                     .arg(form.initialSize.height())
+              << Qt::endl;
+    }
+}
+
+int render(const FormCatalog &catalog, const QVector<const FormCatalog::Form *> &forms, const QString &outDir)
+{
+    QDir dir(outDir);
+    if (!dir.mkpath(QStringLiteral(".")))
+        return fail(QStringLiteral("cannot create the output folder %1").arg(outDir));
+    QTemporaryFile probe(dir.filePath(QStringLiteral(".write-test-XXXXXX")));
+    if (!probe.open())
+        return fail(QStringLiteral("cannot write to the output folder %1").arg(dir.absolutePath()));
+    probe.close();
+
+    FormRenderer renderer(catalog, dir);
+    const int width = QString::number(forms.size()).size();
+    for (int i = 0; i < forms.size(); ++i) {
+        err() << QStringLiteral("[%1/%2] %3").arg(i + 1, width).arg(forms.size()).arg(forms[i]->name) << Qt::endl;
+        if (!renderer.render(*forms[i]))
+            return fail(renderer.errorString());
+    }
+    if (!renderer.writeIndex(QStringLiteral("VexaroUI_NEW forms")))
+        return fail(renderer.errorString());
+    out() << "Rendered " << forms.size() << " form(s) to " << dir.absolutePath() << Qt::endl;
+    out() << "Contact sheet: " << dir.absoluteFilePath(QStringLiteral("index.html")) << Qt::endl;
+    return Ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (needsNoDisplay(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vexaro-preview"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Shows the forms of the VexaroUI_NEW module with placeholder artwork.\n\n"
+        "  vexaro-preview NavBar                 show one form in a window\n"
+        "  vexaro-preview --all --out DIR        render every form to DIR, with index.html\n"
+        "  vexaro-preview --out DIR NavBar Flower  render the forms named\n"
+        "  vexaro-preview --list                 list the forms\n"
+        "  vexaro-preview --check-resources PATH compare a host's images (folder or .qrc) with the forms' needs\n\n"
+        "A form is named by its class (NavBarClass), its class without \"Class\" (NavBar),\n"
+        "its factory operation (createNavBar, NavBar) or its slot number (25)."));
+    parser.addHelpOption();
+    const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("List the forms."));
+    const QCommandLineOption allOption(QStringLiteral("all"), QStringLiteral("Render every form (with --out)."));
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Render to PNG files in <dir>."),
+                                       QStringLiteral("dir"));
+    const QCommandLineOption translationOption(QStringLiteral("translation"),
+                                               QStringLiteral("Install the translation <file.qm> first."),
+                                               QStringLiteral("file.qm"));
+    const QCommandLineOption checkOption(QStringLiteral("check-resources"),
+                                         QStringLiteral("Report the images that <path> lacks or has in excess."),
+                                         QStringLiteral("path"));
+    const QCommandLineOption moduleOption(QStringLiteral("module"),
+                                          QStringLiteral("Load <module> instead of VexaroUI_NEW."),
+                                          QStringLiteral("module"), QStringLiteral("VexaroUI_NEW"));
+    parser.addOptions({listOption, allOption, outOption, translationOption, checkOption, moduleOption});
+    parser.addPositionalArgument(QStringLiteral("forms"), QStringLiteral("The forms to show or render."),
+                                 QStringLiteral("[form...]"));
+    parser.process(app);
+
+    if (parser.isSet(checkOption))
+        return checkResources(parser.value(checkOption));
+
+    const QStringList names = parser.positionalArguments();
+    const bool rendering = parser.isSet(outOption);
+    if (parser.isSet(allOption) && !rendering)
+        return fail(QStringLiteral("--all renders to files: give the folder with --out DIR"));
+    if (rendering && !parser.isSet(allOption) && names.isEmpty())
+        return fail(QStringLiteral("name the forms to render, or use --all"));
+    if (!rendering && !parser.isSet(listOption) && names.isEmpty()) {
+        parser.showHelp(Error);
+    }
+
+    QTranslator translator;
+    if (parser.isSet(translationOption)) {
+        const QString file = parser.value(translationOption);
+        if (!translator.load(file))
+            return fail(QStringLiteral("cannot load the translation %1").arg(file));
+        QCoreApplication::installTranslator(&translator);
+    }
+
+    UiModule module(parser.value(moduleOption));
+    if (!module.load())
+        return fail(module.errorString());
+    IUIFactory *factory = module.createFactory();
+    if (!factory)
+        return fail(QStringLiteral("create_UIFactory returned no factory"));
+    PlaceholderSkin::install();
+
+    int result = Ok;
+    {
+        const FormCatalog catalog(factory);
+        QVector<const FormCatalog::Form *> chosen;
+        for (const QString &name : names) {
+            const FormCatalog::Form *form = catalog.find(name);
+            if (!form) {
+                module.destroyFactory(factory);
+                return fail(QStringLiteral("no form called \"%1\" (see --list)").arg(name));
+            }
+            chosen.append(form);
+        }
+        if (parser.isSet(allOption)) {
+            chosen.clear();
+            for (const FormCatalog::Form &form : catalog.forms())
+                chosen.append(&form);
+        }
+
+        if (parser.isSet(listOption)) {
+            list(catalog);
+        } else if (rendering) {
+            result = render(catalog, chosen, parser.value(outOption));
+        } else {
+            if (QGuiApplication::platformName() == QLatin1String("offscreen")
+                || QGuiApplication::platformName() == QLatin1String("minimal")) {
+                module.destroyFactory(factory);
+                return fail(QStringLiteral("there is no display to show a window on; render with --out DIR"));
+            }
+            QWidget window;
+            catalog.build(chosen.first()->slot, &window);
+            window.setWindowTitle(QStringLiteral("%1 (slot %2) - vexaro-preview").arg(chosen.first()->name).arg(chosen.first()->slot));
+            window.setWindowModality(Qt::NonModal);
+            window.show();
+            result = app.exec();
+        }
+    }
+    module.destroyFactory(factory);
+    return result;
+}
