@@ -1,0 +1,119 @@
+#include "multistatetoolbutton.h"
+
+#include <QtGui/QFontMetrics>
+
+MultiStateToolButton::MultiStateToolButton(QWidget *parent)
+    : QToolButton(parent)
+{
+}
+
+MultiStateToolButton::~MultiStateToolButton() = default;
+
+void MultiStateToolButton::setText(const QString &text)
+{
+    if (!m_sheetsPrepared)
+        prepareSheets();
+
+    // The widget font, not the sheet's: at retranslation time the button is
+    // not polished yet, and tabs must not change width when they turn bold.
+    QFont bold = font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(text);
+    setFixedWidth(width + 2 * m_textPadding);
+
+    QAbstractButton::setText(text);
+}
+
+void MultiStateToolButton::prepareSheets()
+{
+    m_normalSheet = styleSheet();
+    m_highlightSheet = m_normalSheet;
+
+    const int selector = m_highlightSheet.indexOf(QLatin1String("QToolButton"));
+    if (selector != -1) {
+        const int open = m_highlightSheet.indexOf(QLatin1Char('{'), selector);
+        if (open != -1)
+            m_highlightSheet.insert(open + 1, QLatin1String("font: bold;"));
+        // Without a '{' this searches from -1, i.e. only the last character
+        // can match; the hosts' sheets were written against that.
+        const int close = m_highlightSheet.indexOf(QLatin1Char('}'), open);
+        if (close != -1)
+            m_highlightSheet.insert(close, QLatin1String("color: white;"));
+    }
+    m_sheetsPrepared = true;
+}
+
+void MultiStateToolButton::setSelected(bool selected)
+{
+    m_selected = selected;
+}
+
+void MultiStateToolButton::setSelectedSheet(const QString &sheet)
+{
+    m_selectedSheet = sheet;
+}
+
+void MultiStateToolButton::setTextPadding(int pixels)
+{
+    m_textPadding = pixels;
+}
+
+void MultiStateToolButton::applyHighlight()
+{
+    m_highlighted = true;
+    setStyleSheet(m_highlightSheet);
+}
+
+void MultiStateToolButton::applyNormal()
+{
+    m_highlighted = false;
+    setStyleSheet(m_normalSheet);
+}
+
+void MultiStateToolButton::applySelected()
+{
+    setStyleSheet(m_selectedSheet);
+}
+
+void MultiStateToolButton::focusInEvent(QFocusEvent *event)
+{
+    if (!m_selectedSheet.isEmpty())
+        applyHighlight();
+    QToolButton::focusInEvent(event);
+}
+
+void MultiStateToolButton::focusOutEvent(QFocusEvent *event)
+{
+    if (!m_selectedSheet.isEmpty()) {
+        if (m_selected)
+            applySelected();
+        else
+            applyNormal();
+    }
+    QToolButton::focusOutEvent(event);
+}
+
+void MultiStateToolButton::enterEvent(QEvent *event)
+{
+    // A hovered selected tab shows the normal sheet so that its hover rules
+    // apply; the selected look comes back on leave.
+    if (!m_selectedSheet.isEmpty()) {
+        if (m_highlighted)
+            applyHighlight();
+        else
+            applyNormal();
+    }
+    QToolButton::enterEvent(event);
+}
+
+void MultiStateToolButton::leaveEvent(QEvent *event)
+{
+    // A focused tab keeps its highlight until focus leaves.
+    if (!m_selectedSheet.isEmpty() && !hasFocus()) {
+        if (m_selected)
+            applySelected();
+        else
+            applyNormal();
+    }
+    QToolButton::leaveEvent(event);
+}

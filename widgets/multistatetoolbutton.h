@@ -1,0 +1,58 @@
+#pragma once
+
+#include "vexaroui_export.h"
+
+#include <QtWidgets/QToolButton>
+
+// A tool button used as a tab. Instead of relying on pseudo-states alone it
+// switches between three whole style sheets: the one the form gave it, a
+// highlight sheet derived from it (bold white text, while focused) and a
+// selected sheet supplied by the host for the current page's button. While no
+// selected sheet is set the button keeps its form sheet.
+class VEXAROUI_EXPORT MultiStateToolButton : public QToolButton
+{
+    Q_OBJECT
+
+public:
+    explicit MultiStateToolButton(QWidget *parent = nullptr);
+    ~MultiStateToolButton() override;
+
+    // Hides QAbstractButton::setText. The first call captures the current
+    // style sheet (later sheet changes are not picked up); every call fixes
+    // the width to the text in the bold widget font plus the padding. Calling
+    // through a QAbstractButton* bypasses both.
+    void setText(const QString &text);
+
+    // Takes effect at the next leave or focus-out.
+    void setSelected(bool selected);
+    bool isSelected() const { return m_selected; }
+
+    // Host-supplied look of the current page's button; empty disables the
+    // sheet switching altogether.
+    void setSelectedSheet(const QString &sheet);
+    QString selectedSheet() const { return m_selectedSheet; }
+
+    // Pixels on each side of the text; used by the next setText.
+    void setTextPadding(int pixels);
+    int textPadding() const { return m_textPadding; }
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    void prepareSheets();
+    void applyHighlight();
+    void applyNormal();
+    void applySelected();
+
+    bool m_sheetsPrepared = false;
+    QString m_normalSheet;
+    QString m_highlightSheet;
+    QString m_selectedSheet;
+    int m_textPadding = 0;
+    bool m_selected = false;
+    bool m_highlighted = false;
+};
