@@ -3,7 +3,8 @@
 #include <QtCore/QStringList>
 
 // Collects every Qt warning (and worse) while it is installed: a form that
-// makes Qt complain while it is built, shown or painted is faulty.
+// makes Qt complain while it is built, shown or painted is faulty. The
+// offscreen platform's own notes are left out.
 class WarningGuard
 {
 public:
