@@ -107,6 +107,23 @@ private slots:
         QVERIFY(!isBlank(QImage(out.filePath(QStringLiteral("VexaroClass.png")))));
     }
 
+    void showsButtonStates()
+    {
+        QTemporaryDir out;
+        const Run run = preview({QStringLiteral("--out"), out.path(), QStringLiteral("NavBar")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVector<QImage> states;
+        for (const char *state : {"hover", "pressed", "focus", "disabled"}) {
+            states.append(QImage(out.filePath(QStringLiteral("NavBarClass.%1.png").arg(QLatin1String(state)))));
+            QVERIFY2(!states.last().isNull(), state);
+        }
+        // Each state shows its own picture of the button.
+        for (int i = 0; i < states.size(); ++i) {
+            for (int j = i + 1; j < states.size(); ++j)
+                QVERIFY2(states[i] != states[j], qPrintable(QStringLiteral("states %1 and %2 look the same").arg(i).arg(j)));
+        }
+    }
+
     void listsEveryForm()
     {
         const Run run = preview({QStringLiteral("--list")});

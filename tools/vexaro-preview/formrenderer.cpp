@@ -90,6 +90,9 @@ bool FormRenderer::render(const FormCatalog::Form &form)
             {"disabled", [button](bool on) { button->setEnabled(!on); }},
         };
         for (const State &state : states) {
+            // Only the state shown: a focused button would look focused in all.
+            if (QWidget *focused = QApplication::focusWidget())
+                focused->clearFocus();
             state.apply(true);
             repolish(button);
             settle();
