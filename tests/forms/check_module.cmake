@@ -1,6 +1,13 @@
-# Checks the module's dynamic symbol table: the two entry points, and besides
-# them only the custom widget classes.
-# cmake -DNM=<nm> -DMODULE=<path> -P check_exports.cmake
+# Checks the module's symbols: it exports the two entry points and, besides
+# them, only the custom widget classes; and it does no work at load time (no
+# static initialiser).
+# cmake -DNM=<nm> -DMODULE=<path> -P check_module.cmake
+# GCC and Clang name every static initialiser function _GLOBAL__sub_I_<file>.
+execute_process(COMMAND ${NM} ${MODULE} OUTPUT_VARIABLE all_symbols RESULT_VARIABLE result)
+if(result EQUAL 0 AND all_symbols MATCHES "_GLOBAL__sub_I_([^\n]*)")
+    message(FATAL_ERROR "the module runs code at load time: _GLOBAL__sub_I_${CMAKE_MATCH_1}")
+endif()
+
 execute_process(COMMAND ${NM} -D --defined-only -C ${MODULE}
                 OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
@@ -25,3 +32,4 @@ endforeach()
 if(NOT entry_points EQUAL 2)
     message(FATAL_ERROR "create_UIFactory and destroy_UIFactory must both be exported")
 endif()
+
