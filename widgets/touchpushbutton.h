@@ -2,8 +2,11 @@
 
 #include "vexaroui_export.h"
 
-#include <QtCore/QTimer>
 #include <QtWidgets/QPushButton>
+
+#include <memory>
+
+class LongTouch;
 
 // A push button for touch screens: a touch held on it for at least a second
 // and then lifted emits rightButtonClicked() instead of a click. It also
@@ -27,6 +30,5 @@ protected:
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
 
 private:
-    QTimer m_holdTimer;
-    bool m_touchDown = false;
+    const std::unique_ptr<LongTouch> d;
 };

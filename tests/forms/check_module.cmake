@@ -2,6 +2,7 @@
 # them, only the custom widget classes; and it does no work at load time (no
 # static initialiser).
 # cmake -DNM=<nm> -DMODULE=<path> -P check_module.cmake
+
 # GCC and Clang name every static initialiser function _GLOBAL__sub_I_<file>.
 execute_process(COMMAND ${NM} ${MODULE} OUTPUT_VARIABLE all_symbols RESULT_VARIABLE result)
 if(result EQUAL 0 AND all_symbols MATCHES "_GLOBAL__sub_I_([^\n]*)")
