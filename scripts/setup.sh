@@ -3,7 +3,8 @@
 # again: apt-get skips what is already there.
 set -eu
 
-packages="cmake ninja-build g++ binutils qtbase5-dev qtbase5-dev-tools qttools5-dev-tools"
+# Qt draws text with fontconfig fonts; without any, the offscreen platform warns.
+packages="cmake ninja-build g++ binutils qtbase5-dev qtbase5-dev-tools qttools5-dev-tools fonts-dejavu-core"
 
 missing=""
 for p in $packages; do
