@@ -177,6 +177,10 @@ void glyph(QPainter &p, const QRectF &r, const QString &stem, State state)
     } else if (has(stem, "back") || has(stem, "left") || has(stem, "prev")) {
         p.drawPolyline(QPolygonF({g.topRight() - QPointF(g.width() * 0.3, 0), QPointF(g.left(), g.center().y()),
                                   g.bottomRight() - QPointF(g.width() * 0.3, 0)}));
+    } else if (has(stem, "upload") || has(stem, "share")) {
+        line(0.5, 0, 0.5, 1);
+        p.drawPolyline(QPolygonF({QPointF(g.left(), g.top() + g.height() * 0.4), QPointF(g.center().x(), g.top()),
+                                  QPointF(g.right(), g.top() + g.height() * 0.4)}));
     } else if (has(stem, "up")) {
         p.drawPolyline(QPolygonF({g.bottomLeft(), QPointF(g.center().x(), g.top()), g.bottomRight()}));
     } else if (has(stem, "mute")) {
@@ -212,10 +216,6 @@ void glyph(QPainter &p, const QRectF &r, const QString &stem, State state)
         line(0, 0.2, 1, 0.2);
         line(0, 0.5, 1, 0.5);
         line(0, 0.8, 1, 0.8);
-    } else if (has(stem, "upload") || has(stem, "share")) {
-        line(0.5, 0, 0.5, 1);
-        p.drawPolyline(QPolygonF({QPointF(g.left(), g.top() + g.height() * 0.4), QPointF(g.center().x(), g.top()),
-                                  QPointF(g.right(), g.top() + g.height() * 0.4)}));
     } else {
         // Anything else: its initial, so that different buttons stay apart.
         QString s = stem;
