@@ -142,6 +142,7 @@ private slots:
     void straightenSlider();
     void straightenSliderIgnoresGroove_data();
     void straightenSliderIgnoresGroove();
+    void straightenSheetParses();
     void infoTitleButton();
     void takenTimeCannotBeSelected();
 
@@ -261,7 +262,7 @@ void tst_PhotoForms::sheetsNameTheirImages_data()
     QTest::newRow("straighten slider")
         << "PhotoStraightenTrayClass"_q << "horizontalSlider_Straighten"_q
         << QStringList{"cropslider_bg0.png) 3 3 3 3", "slider_thumb_normal.png", "slider_thumb_push.png",
-                       "slider_thumb_disable.png"}
+                       "slider_thumb_disable.png", "QSlider::sub-page:horizontal"}
         << QStringList();
     QTest::newRow("info title hover colour") << "PhotoInfoTrayClass"_q << "toolButton_Title"_q
                                              << QStringList{"QToolButton:hover", "rgb(64, 164, 255)"}
@@ -625,6 +626,35 @@ void tst_PhotoForms::straightenSliderIgnoresGroove()
     QTest::qWait(50);
     QCOMPARE(slider->value(), 0);
     QCOMPARE(changed.count(), 0);
+}
+
+namespace {
+QStringList parseWarnings;
+void collectParseWarnings(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (message.contains(QLatin1String("Could not parse")))
+        parseWarnings << message;
+}
+} // namespace
+
+void tst_PhotoForms::straightenSheetParses()
+{
+    // The slider sheet ends with a sub-page rule whose body is a bare word;
+    // Qt skips that declaration and keeps the rest of the sheet.
+    BuiltForm<IPhotoStraightenTrayClass> tray(testFactory()->createPhotoStraightenTray());
+    QSlider *slider = tray->horizontalSlider_Straighten();
+    QVERIFY(slider->styleSheet().contains("QSlider::sub-page:horizontal"_q));
+    parseWarnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectParseWarnings);
+    tray.host()->resize(254, 236);
+    tray.host()->show();
+    settle();
+    slider->grab();
+    slider->setEnabled(false);
+    slider->grab();
+    tray.host()->hide();
+    qInstallMessageHandler(previous);
+    QCOMPARE(parseWarnings, QStringList());
 }
 
 void tst_PhotoForms::infoTitleButton()
