@@ -29,69 +29,12 @@ QString operator""_q(const char *text, std::size_t size)
 
 const QString ResourcePrefix = QStringLiteral(":/quorvel/UIResources/");
 
-// Lets pending layout requests and show events run.
-void settle()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
-
-void showAndSettle(QWidget *window)
-{
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    settle();
-}
-
-template<class Form>
-void buildInto(Form *form, QWidget *host)
-{
-    form->setupUi(host);
-    form->release();
-}
-
-// Builds the named form into a fresh host widget. The form object is released
-// right away: the widgets belong to the host.
-QWidget *buildForm(const QString &form, QWidget *parent = nullptr)
-{
-    auto *host = new QWidget(parent);
-    IUIFactory *factory = testFactory();
-    if (form == QLatin1String("PhotoDetailClass"))
-        buildInto(factory->createPhotoDetail(), host);
-    else if (form == QLatin1String("PhotoEditTrayClass"))
-        buildInto(factory->createPhotoEditTray(), host);
-    else if (form == QLatin1String("PhotoCropTrayClass"))
-        buildInto(factory->createPhotoCropTray(), host);
-    else if (form == QLatin1String("PhotoStraightenTrayClass"))
-        buildInto(factory->createPhotoStraightenTray(), host);
-    else if (form == QLatin1String("PhotoInfoTrayClass"))
-        buildInto(factory->createPhotoInfoTray(), host);
-    else if (form == QLatin1String("SlideShowClass"))
-        buildInto(factory->createSlideShow(), host);
-    else if (form == QLatin1String("SlideShowTrayClass"))
-        buildInto(factory->createSlideShowTray(), host);
-    else
-        qFatal("no such photo form: %s", qPrintable(form));
-    return host;
-}
-
 const QStringList &photoForms()
 {
     static const QStringList forms{"PhotoDetailClass"_q,   "PhotoEditTrayClass"_q, "PhotoCropTrayClass"_q,
                                    "PhotoStraightenTrayClass"_q, "PhotoInfoTrayClass"_q, "SlideShowClass"_q,
                                    "SlideShowTrayClass"_q};
     return forms;
-}
-
-template<class T = QWidget>
-T *child(QWidget *host, const QString &name)
-{
-    T *found = host->findChild<T *>(name);
-    if (!found)
-        qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
-    return found;
 }
 
 // The widget's rectangle in the coordinates of `ancestor`.
@@ -205,7 +148,7 @@ void tst_PhotoForms::danishTexts()
     QFETCH(QByteArray, property);
     QFETCH(QString, text);
 
-    std::unique_ptr<QWidget> host(buildForm(form));
+    std::unique_ptr<QWidget> host(buildFormByName(form));
     QWidget *widget = child(host.get(), object);
     QVERIFY(widget);
     QCOMPARE(widget->property(property.constData()).toString(), text);
@@ -297,7 +240,7 @@ void tst_PhotoForms::sheetsNameTheirImages()
     QFETCH(QStringList, present);
     QFETCH(QStringList, absent);
 
-    std::unique_ptr<QWidget> host(buildForm(form));
+    std::unique_ptr<QWidget> host(buildFormByName(form));
     QWidget *widget = object.isEmpty() ? host.get() : child(host.get(), object);
     QVERIFY(widget);
     const QString sheet = widget->styleSheet();
@@ -320,7 +263,7 @@ void tst_PhotoForms::everyImageIsAResource()
 
     // A sheet that named a file outside the host's resources would silently
     // lose its picture on the host.
-    std::unique_ptr<QWidget> host(buildForm(form));
+    std::unique_ptr<QWidget> host(buildFormByName(form));
     static const QRegularExpression url(QStringLiteral("url\\(([^)]*)\\)"));
     QList<QWidget *> widgets = host->findChildren<QWidget *>();
     widgets.prepend(host.get());
@@ -360,7 +303,7 @@ void tst_PhotoForms::sheetFontsReachTheWidgets()
     QFETCH(int, pixelSize);
     QFETCH(bool, bold);
 
-    std::unique_ptr<QWidget> host(buildForm(form));
+    std::unique_ptr<QWidget> host(buildFormByName(form));
     QWidget *widget = child(host.get(), object);
     QVERIFY(widget);
     widget->ensurePolished();
@@ -395,7 +338,7 @@ void tst_PhotoForms::fixedSizeButtons()
     QFETCH(QString, object);
     QFETCH(QSize, size);
 
-    std::unique_ptr<QWidget> host(buildForm(form));
+    std::unique_ptr<QWidget> host(buildFormByName(form));
     host->resize(1200, 700);
     showAndSettle(host.get());
     QWidget *widget = child(host.get(), object);
@@ -420,7 +363,7 @@ void tst_PhotoForms::photoAreaTakesSpareHeight()
 {
     QFETCH(QSize, offered);
 
-    std::unique_ptr<QWidget> host(buildForm("PhotoDetailClass"_q));
+    std::unique_ptr<QWidget> host(buildFormByName("PhotoDetailClass"_q));
     host->resize(offered);
     showAndSettle(host.get());
     auto *top = child<QFrame>(host.get(), "frame_Top"_q);
@@ -451,7 +394,7 @@ void tst_PhotoForms::browseButtonsAtTheEdges()
 {
     QFETCH(QSize, offered);
 
-    std::unique_ptr<QWidget> host(buildForm("PhotoDetailClass"_q));
+    std::unique_ptr<QWidget> host(buildFormByName("PhotoDetailClass"_q));
     host->resize(offered);
     showAndSettle(host.get());
     auto *photo = child<QFrame>(host.get(), "frame_PhotoDetail"_q);
@@ -476,7 +419,7 @@ void tst_PhotoForms::browseButtonsAtTheEdges()
 
 void tst_PhotoForms::editMenuColumn()
 {
-    std::unique_ptr<QWidget> host(buildForm("PhotoEditTrayClass"_q));
+    std::unique_ptr<QWidget> host(buildFormByName("PhotoEditTrayClass"_q));
     host->resize(145, 276);
     showAndSettle(host.get());
 
@@ -521,7 +464,7 @@ void tst_PhotoForms::panelButtonsAtStart()
     QFETCH(QString, object);
     QFETCH(bool, enabled);
 
-    std::unique_ptr<QWidget> host(buildForm(form));
+    std::unique_ptr<QWidget> host(buildFormByName(form));
     showAndSettle(host.get());
     auto *button = child<QToolButton>(host.get(), object);
     QVERIFY(button);
@@ -562,7 +505,7 @@ void tst_PhotoForms::panelGridRows()
     QFETCH(int, row);
     QFETCH(int, column);
 
-    std::unique_ptr<QWidget> host(buildForm(form));
+    std::unique_ptr<QWidget> host(buildFormByName(form));
     auto *grid = child<QGridLayout>(host.get(), "gridLayout"_q);
     auto *button = child<QToolButton>(host.get(), object);
     QVERIFY(grid && button);
@@ -749,7 +692,7 @@ void tst_PhotoForms::controlBarKeepsItsHeight()
     auto *outer = new QVBoxLayout(&window);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(new QWidget(&window), 1);
-    QWidget *host = buildForm("SlideShowTrayClass"_q, &window);
+    QWidget *host = buildFormByName("SlideShowTrayClass"_q, &window);
     outer->addWidget(host);
     window.resize(offered);
     showAndSettle(&window);
@@ -797,7 +740,7 @@ void tst_PhotoForms::toggleButtons()
     QFETCH(bool, checkable);
     QFETCH(bool, checked);
 
-    std::unique_ptr<QWidget> host(buildForm("SlideShowTrayClass"_q));
+    std::unique_ptr<QWidget> host(buildFormByName("SlideShowTrayClass"_q));
     showAndSettle(host.get());
     auto *button = child<QToolButton>(host.get(), object);
     QVERIFY(button);

@@ -23,63 +23,6 @@ QString operator""_q(const char *text, std::size_t size)
     return QString::fromUtf8(text, int(size));
 }
 
-// Lets pending layout requests and show events run.
-void settle()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
-
-void showAndSettle(QWidget *window)
-{
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    settle();
-}
-
-// Builds the named form into a fresh host widget. The form object is released
-// right away: the widgets belong to the host.
-QWidget *buildForm(const QString &form, QWidget *parent = nullptr)
-{
-    auto *host = new QWidget(parent);
-    IUIFactory *factory = testFactory();
-    if (form == QLatin1String("VexaroClass")) {
-        IVexaroClass *f = factory->createVexaro();
-        f->setupUi(host);
-        f->release();
-    } else if (form == QLatin1String("TopShadowClass")) {
-        ITopShadowClass *f = factory->createTopShadow();
-        f->setupUi(host);
-        f->release();
-    } else if (form == QLatin1String("NavBarClass")) {
-        INavBarClass *f = factory->createNavBar();
-        f->setupUi(host);
-        f->release();
-    } else if (form == QLatin1String("HomeTrayClass")) {
-        IHomeTrayClass *f = factory->createHomeTray();
-        f->setupUi(host);
-        f->release();
-    } else if (form == QLatin1String("BrimoHomeClass")) {
-        IBrimoHomeClass *f = factory->createBrimoHome();
-        f->setupUi(host);
-        f->release();
-    } else {
-        qFatal("no such shell form: %s", qPrintable(form));
-    }
-    return host;
-}
-
-template<class T = QWidget>
-T *child(QWidget *host, const char *name)
-{
-    T *found = host->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qWarning("no %s named %s", T::staticMetaObject.className(), name);
-    return found;
-}
-
 // The next widget after `from` that the Tab key reaches.
 QWidget *nextTabStop(QWidget *from)
 {
@@ -190,7 +133,7 @@ void tst_ShellForms::barKeepsItsHeight()
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
-    QWidget *host = buildForm(form, &window);
+    QWidget *host = buildFormByName(form, &window);
     layout->addWidget(host);
     layout->addWidget(new QWidget(&window), 1);
     window.resize(offered);
@@ -221,7 +164,7 @@ void tst_ShellForms::initialPage()
     QFETCH(QString, page);
     QFETCH(int, index);
 
-    std::unique_ptr<QWidget> host(buildForm(form));
+    std::unique_ptr<QWidget> host(buildFormByName(form));
     auto *stack = child<QStackedWidget>(host.get(), "stackedWidget");
     QVERIFY(stack);
     QCOMPARE(stack->currentIndex(), index);
@@ -259,7 +202,7 @@ void tst_ShellForms::tabOrder()
     QFETCH(QString, form);
     QFETCH(QStringList, order);
 
-    std::unique_ptr<QWidget> host(buildForm(form));
+    std::unique_ptr<QWidget> host(buildFormByName(form));
     QWidget *first = child(host.get(), qPrintable(order.first()));
     QVERIFY(first);
     QCOMPARE(tabStopsFrom(first, order.size()), order);
@@ -305,7 +248,7 @@ void tst_ShellForms::danishTexts()
     QFETCH(QString, toolTip);
     QFETCH(QString, text);
 
-    std::unique_ptr<QWidget> host(buildForm(form));
+    std::unique_ptr<QWidget> host(buildFormByName(form));
     auto *button = child<QToolButton>(host.get(), qPrintable(member));
     QVERIFY(button);
     QCOMPARE(button->toolTip(), toolTip);
@@ -360,7 +303,7 @@ void tst_ShellForms::sheetsNameTheirImages()
     QFETCH(QString, member);
     QFETCH(QStringList, images);
 
-    std::unique_ptr<QWidget> host(buildForm(form));
+    std::unique_ptr<QWidget> host(buildFormByName(form));
     QWidget *target = member.isEmpty() ? host.get() : child(host.get(), qPrintable(member));
     QVERIFY(target);
     const QString sheet = target->styleSheet();
@@ -679,7 +622,7 @@ void tst_ShellForms::trayIcons()
     QFETCH(bool, hasIcon);
     QFETCH(QString, sameIconAs);
 
-    std::unique_ptr<QWidget> host(buildForm(QStringLiteral("HomeTrayClass")));
+    std::unique_ptr<QWidget> host(buildFormByName(QStringLiteral("HomeTrayClass")));
     auto *button = child<QToolButton>(host.get(), qPrintable(member));
     QVERIFY(button);
     // Upload buttons take their whole face from their own sheet.

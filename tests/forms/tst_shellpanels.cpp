@@ -23,31 +23,9 @@ namespace {
 
 const QString kResources = QStringLiteral(":/quorvel/UIResources/");
 
-// Builds one of this file's forms into a fresh host widget; the form object is
-// released at once, as a host may do: the widgets stay with the host.
 std::unique_ptr<QWidget> buildForm(const QString &form)
 {
-    auto host = std::make_unique<QWidget>();
-    IUIFactory *factory = testFactory();
-    auto build = [&host](auto *object) {
-        object->setupUi(host.get());
-        object->release();
-    };
-    if (form == QLatin1String("GroupHeaderClass"))
-        build(factory->createGroupHeader());
-    else if (form == QLatin1String("FilterTabClass"))
-        build(factory->createFilterTab());
-    else if (form == QLatin1String("ViewModePanelClass"))
-        build(factory->createViewModePanel());
-    else if (form == QLatin1String("AppsPageClass"))
-        build(factory->createAppsPage());
-    else if (form == QLatin1String("LoadProgressClass"))
-        build(factory->createLoadProgress());
-    else if (form == QLatin1String("FlowerClass"))
-        build(factory->createFlower());
-    else
-        qFatal("unknown form %s", qPrintable(form));
-    return host;
+    return std::unique_ptr<QWidget>(buildFormByName(form));
 }
 
 QWidget *member(QWidget *host, const QString &name)

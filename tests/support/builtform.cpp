@@ -1,6 +1,11 @@
 #include "builtform.h"
 
+#include "formslots.h"
 #include "placeholderskin.h"
+#include "testdata.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtTest/QtTest>
 
 #include <QtCore/QtDebug>
 
@@ -16,4 +21,34 @@ IUIFactory *testFactory()
     }();
     static IUIFactory *factory = module->createFactory();
     return factory;
+}
+
+QWidget *buildFormByName(const QString &form, QWidget *parent)
+{
+    auto *host = new QWidget(parent);
+    for (const TestData::FormRow &row : TestData::forms()) {
+        if (row.defaultName != form)
+            continue;
+        FormSlots::visit(testFactory(), row.slot, [host](auto *object) {
+            object->setupUi(host);
+            object->release();
+        });
+        return host;
+    }
+    qFatal("no form called %s", qPrintable(form));
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+void showAndSettle(QWidget *window)
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    settle();
 }

@@ -11,6 +11,27 @@
 // The module, loaded once per test program the way the host loads it.
 IUIFactory *testFactory();
 
+// Builds the form with default object name 'form' into a new host widget
+// (a child of 'parent' if given) and releases the form object at once, as a
+// host may: the widgets stay with the host.
+QWidget *buildFormByName(const QString &form, QWidget *parent = nullptr);
+
+// The descendant of 'host' of that class and name; warns when there is none.
+template<class T = QWidget>
+T *child(QWidget *host, const QString &name)
+{
+    T *found = host->findChild<T *>(name);
+    if (!found)
+        qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+// Lets pending layout requests and show events run.
+void settle();
+
+// Shows a window, waits until it is exposed, and settles.
+void showAndSettle(QWidget *window);
+
 // A form built into a fresh host widget, for tests of one form:
 //
 //     BuiltForm<INavBarClass> nav(testFactory()->createNavBar());
