@@ -1,4 +1,5 @@
 #include "qnopagescrollbar.h"
+#include "sliderrecorder.h"
 #include "warningguard.h"
 
 #include <QtTest/QtTest>
@@ -29,19 +30,6 @@ int jumpValue(ProbeScrollBar *bar, const QPoint &pos)
                                            pos.x() - handle.width() / 2 - groove.x(), span,
                                            opt.upsideDown);
 }
-
-struct Recorder
-{
-    explicit Recorder(QAbstractSlider *bar)
-    {
-        QObject::connect(bar, &QAbstractSlider::sliderPressed, [this] { log << QStringLiteral("pressed"); });
-        QObject::connect(bar, &QAbstractSlider::sliderReleased, [this] { log << QStringLiteral("released"); });
-        QObject::connect(bar, &QAbstractSlider::valueChanged, [this, bar](int value) {
-            log << QStringLiteral("value %1%2").arg(value).arg(bar->isSliderDown() ? QStringLiteral(" held") : QString());
-        });
-    }
-    QStringList log;
-};
 
 } // namespace
 
@@ -108,7 +96,7 @@ void tst_QNoPageScrollBar::leftClickJumps()
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
 
-    Recorder recorder(&bar);
+    SliderRecorder recorder(&bar);
     const QPoint click(bar.width() * 3 / 4, bar.height() / 2);
     const int expected = jumpValue(&bar, click);
     QVERIFY2(expected > 100, "the click is not far from the slider");

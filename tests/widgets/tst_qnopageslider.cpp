@@ -1,4 +1,5 @@
 #include "qnopageslider.h"
+#include "sliderrecorder.h"
 #include "warningguard.h"
 
 #include <QtTest/QtTest>
@@ -34,18 +35,6 @@ int jumpValue(ProbeSlider *slider, const QPoint &pos)
 
 // What the host sees of one slider: its signals in order, and whether the
 // slider was held at each value change.
-struct Recorder
-{
-    explicit Recorder(QAbstractSlider *slider)
-    {
-        QObject::connect(slider, &QAbstractSlider::sliderPressed, [this] { log << QStringLiteral("pressed"); });
-        QObject::connect(slider, &QAbstractSlider::sliderReleased, [this] { log << QStringLiteral("released"); });
-        QObject::connect(slider, &QAbstractSlider::valueChanged, [this, slider](int value) {
-            log << QStringLiteral("value %1%2").arg(value).arg(slider->isSliderDown() ? QStringLiteral(" held") : QString());
-        });
-    }
-    QStringList log;
-};
 
 const QString kSliderSheet = QStringLiteral(
     "QSlider::groove:horizontal { height: 6px; margin: 0 4px; background: gray; }"
@@ -122,7 +111,7 @@ void tst_QNoPageSlider::leftClickJumps()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    Recorder recorder(slider);
+    SliderRecorder recorder(slider);
     const QPoint click(slider->width() * 4 / 5, slider->height() / 2);
     const int expected = jumpValue(slider, click);
     QVERIFY2(expected > 100, "the click is not far from the handle");
@@ -158,7 +147,7 @@ void tst_QNoPageSlider::middleClickPages()
     QVERIFY(groove.isValid());
     const QPoint click(groove.left() + groove.width() * 9 / 10, groove.center().y());
 
-    Recorder recorder(&slider);
+    SliderRecorder recorder(&slider);
     QTest::mouseClick(&slider, Qt::MiddleButton, Qt::NoModifier, click);
     QCOMPARE(slider.value(), 25);
     QCOMPARE(recorder.log, QStringList{QStringLiteral("value 25")});
@@ -174,7 +163,7 @@ void tst_QNoPageSlider::rightClickChangesNothing()
     slider.show();
     QVERIFY(QTest::qWaitForWindowExposed(&slider));
 
-    Recorder recorder(&slider);
+    SliderRecorder recorder(&slider);
     QTest::mousePress(&slider, Qt::RightButton, Qt::NoModifier, QPoint(250, 15));
     QVERIFY(!slider.isSliderDown());
     QTest::mouseRelease(&slider, Qt::RightButton, Qt::NoModifier, QPoint(250, 15));
@@ -195,7 +184,7 @@ void tst_QNoPageSlider::emptyRangeDoesNotStayHeld()
     slider.show();
     QVERIFY(QTest::qWaitForWindowExposed(&slider));
 
-    Recorder recorder(&slider);
+    SliderRecorder recorder(&slider);
     QTest::mousePress(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(250, 15));
     QVERIFY(!slider.isSliderDown());
     QTest::mouseRelease(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(250, 15));
