@@ -72,8 +72,9 @@ inline const char *operationName(int slot)
 }
 
 // Calls creation slot 'slot' of 'factory' and passes the new form object, typed
-// with its interface, to 'visit'; returns what 'visit' returns. 'slot' must be
-// in [First, Last].
+// with its interface, to 'visit'; returns what 'visit' returns. 'visit' must
+// accept null: a slot returns null when memory runs out, and a slot outside
+// [First, Last] creates nothing.
 template<class Visitor>
 auto visit(IUIFactory *factory, int slot, Visitor &&visit)
 {
@@ -130,7 +131,7 @@ auto visit(IUIFactory *factory, int slot, Visitor &&visit)
     case 51: return visit(factory->createViewModePanel());
     case 52: return visit(factory->createVolumeScalerUi());
     }
-    return visit(static_cast<IQTransitionClass *>(nullptr)); // unreachable for valid slots
+    return visit(static_cast<IQTransitionClass *>(nullptr));
 }
 
 } // namespace FormSlots

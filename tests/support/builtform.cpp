@@ -30,6 +30,8 @@ QWidget *buildFormByName(const QString &form, QWidget *parent)
         if (row.defaultName != form)
             continue;
         FormSlots::visit(testFactory(), row.slot, [host](auto *object) {
+            if (!object)
+                qFatal("the factory gave no form object");
             object->setupUi(host);
             object->release();
         });
