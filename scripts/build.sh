@@ -1,7 +1,11 @@
 #!/bin/sh
-# Configures and builds into ./build (or $BUILD_DIR).
+# Configures and builds into ./build (or $BUILD_DIR); extra CMake options can
+# come in $CMAKE_OPTIONS.
 set -eu
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build}"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+# shellcheck disable=SC2086
+# The scripts hold the code to a warning-free build.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
+    -DVEXAROUI_WARNINGS_AS_ERRORS=ON ${CMAKE_OPTIONS:-} >/dev/null
 cmake --build "$build"
