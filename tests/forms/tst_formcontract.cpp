@@ -140,8 +140,7 @@ void tst_FormContract::initTestCase()
 
 void tst_FormContract::cleanup()
 {
-    const QStringList warnings = m_warnings->take();
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+    m_warnings->verifyNone();
 }
 
 void tst_FormContract::cleanupTestCase()

@@ -1,6 +1,7 @@
 #include "warningguard.h"
 
 #include <QtCore/QtGlobal>
+#include <QtTest/QtTest>
 
 namespace {
 QtMessageHandler s_previous = nullptr;
@@ -38,4 +39,10 @@ QStringList WarningGuard::take()
     QStringList messages;
     messages.swap(s_messages);
     return messages;
+}
+
+void WarningGuard::verifyNone()
+{
+    const QStringList messages = take();
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
 }

@@ -15,4 +15,8 @@ public:
 
     // The messages collected since the last call.
     QStringList take();
+
+    // Fails the running test if any message was collected since the last
+    // take() or verifyNone(), listing them.
+    void verifyNone();
 };

@@ -61,7 +61,7 @@ class tst_MultiStateToolButton : public QObject
 
 private Q_SLOTS:
     void initTestCase() { m_guard = std::make_unique<WarningGuard>(); }
-    void cleanup() { verifyNoWarnings(); }
+    void cleanup() { m_guard->verifyNone(); }
     void cleanupTestCase() { m_guard.reset(); }
 
     void highlightSheet_data();
@@ -77,12 +77,6 @@ private Q_SLOTS:
     void promotedInForm();
 
 private:
-    void verifyNoWarnings()
-    {
-        const QStringList warnings = m_guard->take();
-        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
-    }
-
     std::unique_ptr<WarningGuard> m_guard;
 };
 

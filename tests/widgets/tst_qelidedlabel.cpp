@@ -40,7 +40,7 @@ class tst_qelidedlabel : public QObject
 
 private Q_SLOTS:
     void initTestCase() { m_guard = std::make_unique<WarningGuard>(); }
-    void cleanup() { verifyNoWarnings(); }
+    void cleanup() { m_guard->verifyNone(); }
     void cleanupTestCase() { m_guard.reset(); }
 
     void defaults();
@@ -60,12 +60,6 @@ private Q_SLOTS:
     void mouseRelease();
 
 private:
-    void verifyNoWarnings()
-    {
-        const QStringList warnings = m_guard->take();
-        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
-    }
-
     std::unique_ptr<WarningGuard> m_guard;
 };
 

@@ -39,7 +39,7 @@ class tst_QNoPageScrollBar : public QObject
 
 private Q_SLOTS:
     void initTestCase() { m_guard = std::make_unique<WarningGuard>(); }
-    void cleanup() { verifyNoWarnings(); }
+    void cleanup() { m_guard->verifyNone(); }
     void cleanupTestCase() { m_guard.reset(); }
 
     void styleHints();
@@ -50,12 +50,6 @@ private Q_SLOTS:
     void styleLivesWithWidget();
 
 private:
-    void verifyNoWarnings()
-    {
-        const QStringList warnings = m_guard->take();
-        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
-    }
-
     std::unique_ptr<WarningGuard> m_guard;
 };
 

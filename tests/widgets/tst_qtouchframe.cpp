@@ -69,12 +69,6 @@ private Q_SLOTS:
     void otherButtonsChangeNothing();
 
 private:
-    void verifyNoWarnings()
-    {
-        const QStringList warnings = m_guard->take();
-        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
-    }
-
     std::unique_ptr<WarningGuard> m_guard;
     FakeTabletService m_tablet;
     std::unique_ptr<ScopedTabletBackend> m_backend;
@@ -97,7 +91,7 @@ void tst_QTouchFrame::init()
 void tst_QTouchFrame::cleanup()
 {
     m_frame.reset();
-    verifyNoWarnings();
+    m_guard->verifyNone();
 }
 
 void tst_QTouchFrame::cleanupTestCase()
