@@ -1,3 +1,4 @@
+#include "hostreactions.h"
 #include "qnopagescrollbar.h"
 #include "sliderrecorder.h"
 #include "warningguard.h"
@@ -47,6 +48,10 @@ private Q_SLOTS:
     void leftClickJumps();
     void emptyRangeDoesNotStayHeld();
     void rightClickChangesNothing();
+    void arrowClickDoesNotStayHeld_data();
+    void arrowClickDoesNotStayHeld();
+    void hiddenWhileHeldIsReleased();
+    void deletedFromSliderPressed();
     void styleLivesWithWidget();
 
 private:
@@ -137,6 +142,89 @@ void tst_QNoPageScrollBar::rightClickChangesNothing()
     QTest::mouseRelease(&bar, Qt::RightButton, Qt::NoModifier, QPoint(200, 8));
     QCOMPARE(pressed.count(), 0);
     QCOMPARE(bar.value(), 0);
+}
+
+void tst_QNoPageScrollBar::arrowClickDoesNotStayHeld_data()
+{
+    QTest::addColumn<bool>("addLine");
+    QTest::newRow("add line") << true;
+    QTest::newRow("sub line") << false;
+}
+
+// QScrollBar ends the held state only for a press on the slider; a click on
+// an arrow steps once and must leave the bar as a plain scroll bar is.
+void tst_QNoPageScrollBar::arrowClickDoesNotStayHeld()
+{
+    QFETCH(bool, addLine);
+    ProbeScrollBar bar(nullptr);
+    bar.setOrientation(Qt::Horizontal);
+    bar.setRange(0, 100);
+    bar.setValue(50);
+    bar.resize(300, 16);
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+
+    QStyleOptionSlider opt;
+    bar.initStyleOption(&opt);
+    const QRect arrow = bar.style()->subControlRect(
+        QStyle::CC_ScrollBar, &opt, addLine ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine, &bar);
+    QVERIFY(!arrow.isEmpty());
+
+    SliderRecorder recorder(&bar);
+    QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, arrow.center());
+    QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, arrow.center());
+    QVERIFY(!bar.isSliderDown());
+    QCOMPARE(bar.value(), addLine ? 51 : 49);
+    QCOMPARE(recorder.log.first(), QStringLiteral("pressed"));
+    QCOMPARE(recorder.log.last(), QStringLiteral("released"));
+    QCOMPARE(recorder.log.count(QStringLiteral("released")), 1);
+}
+
+void tst_QNoPageScrollBar::hiddenWhileHeldIsReleased()
+{
+    QWidget window;
+    auto *bar = new QNoPageScrollBar(&window);
+    bar->setOrientation(Qt::Horizontal);
+    bar->setRange(0, 1000);
+    bar->resize(300, 16);
+    window.resize(300, 16);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    SliderRecorder recorder(bar);
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(200, 8));
+    QVERIFY(bar->isSliderDown());
+    bar->hide();
+    QVERIFY(!bar->isSliderDown());
+    QCOMPARE(recorder.log.last(), QStringLiteral("released"));
+
+    // The release of the gesture, wherever it went, and a later show.
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(200, 8));
+    bar->show();
+    QVERIFY(!bar->isSliderDown());
+    QCOMPARE(recorder.log.count(QStringLiteral("released")), 1);
+}
+
+// A host may close the panel when the user grabs the bar; the bar must not
+// touch itself afterwards, nor leave the press for Qt to hand on through it.
+// (QAbstractSlider itself reads its state after sliderReleased() and
+// valueChanged(), so deleting from those is unsafe with any Qt slider.)
+void tst_QNoPageScrollBar::deletedFromSliderPressed()
+{
+    QWidget window;
+    EventCounter parentSaw(&window, {QEvent::MouseButtonPress, QEvent::MouseButtonRelease});
+    QPointer<QNoPageScrollBar> bar = new QNoPageScrollBar(&window);
+    bar->setOrientation(Qt::Horizontal);
+    bar->setRange(0, 1000);
+    bar->resize(300, 16);
+    window.resize(300, 16);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    deleteFromSignal(bar.data(), &QAbstractSlider::sliderPressed);
+
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(200, 8));
+    QVERIFY(bar.isNull());
+    QCOMPARE(parentSaw.count, 0);
 }
 
 void tst_QNoPageScrollBar::styleLivesWithWidget()
