@@ -1,6 +1,7 @@
 #include "qnopageslider.h"
 #include "qnopagesliderstyle.h"
 
+#include <QtCore/QPointer>
 #include <QtGui/QMouseEvent>
 
 QNoPageSlider::QNoPageSlider(QWidget *parent)
@@ -20,10 +21,22 @@ void QNoPageSlider::mousePressEvent(QMouseEvent *event)
 {
     const bool left = event->button() == Qt::LeftButton;
     const bool wasDown = isSliderDown();
+    // The host may delete the slider from sliderPressed() or valueChanged().
+    const QPointer<QNoPageSlider> self(this);
     // Held before the base jumps, so the jump's value change reads as a seek.
-    if (left)
+    if (left) {
         setSliderDown(true);
+        if (!self) {
+            // Accepted, so that Qt does not hand it on through this widget.
+            event->accept();
+            return;
+        }
+    }
     QSlider::mousePressEvent(event);
+    if (!self) {
+        event->accept();
+        return;
+    }
     // The base ignores presses on an empty range or with another button
     // down; no release would then end the held state.
     if (left && !wasDown && !event->isAccepted())

@@ -1,3 +1,4 @@
+#include "hostreactions.h"
 #include "qnopageslider.h"
 #include "sliderrecorder.h"
 #include "warningguard.h"
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void rightClickChangesNothing();
     void emptyRangeDoesNotStayHeld();
     void hideWhileHeldReleases();
+    void deletedFromSliderPressed();
     void styleLivesWithWidget();
     void deleteFocusedUnderStyleSheet();
 
@@ -211,6 +213,26 @@ void tst_QNoPageSlider::hideWhileHeldReleases()
     slider.show();
     slider.hide();
     QCOMPARE(released.count(), 1);
+}
+
+// A host may stop playback and close the panel when the user grabs the
+// position slider; the slider must not go on with the press afterwards.
+void tst_QNoPageSlider::deletedFromSliderPressed()
+{
+    QWidget window;
+    EventCounter parentSaw(&window, {QEvent::MouseButtonPress});
+    QPointer<QNoPageSlider> slider = new QNoPageSlider(&window);
+    slider->setOrientation(Qt::Horizontal);
+    slider->setRange(0, 100);
+    slider->resize(300, 30);
+    window.resize(300, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    deleteFromSignal(slider.data(), &QAbstractSlider::sliderPressed);
+
+    QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, QPoint(250, 15));
+    QVERIFY(slider.isNull());
+    QCOMPARE(parentSaw.count, 0);
 }
 
 void tst_QNoPageSlider::styleLivesWithWidget()
