@@ -1,8 +1,38 @@
 #include "flingmotion.h"
 
 #include <cmath>
+#include <limits>
 
 namespace FlingMotion {
+
+namespace {
+int saturated(qint64 value)
+{
+    return int(qBound<qint64>(std::numeric_limits<int>::min(), value, std::numeric_limits<int>::max()));
+}
+} // namespace
+
+QPoint difference(const QPoint &a, const QPoint &b)
+{
+    return QPoint(saturated(qint64(a.x()) - b.x()), saturated(qint64(a.y()) - b.y()));
+}
+
+QPoint sumDifference(const QPoint &a, const QPoint &b, const QPoint &c)
+{
+    return QPoint(saturated(qint64(a.x()) + b.x() - c.x()), saturated(qint64(a.y()) + b.y() - c.y()));
+}
+
+int truncated(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    // The bounds are exact doubles; in between, the cast truncates as before.
+    if (value <= double(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    if (value >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return int(value);
+}
 
 std::optional<QPointF> releaseVelocity(const QPoint &distance, qint64 msecs)
 {
@@ -43,7 +73,8 @@ Step advance(Fling &fling, float deceleration, float seconds)
     fling.speed = stops ? 0.0f : fling.speed - deceleration * t;
 
     const QPointF step = fling.direction * distance;
-    return Step{QPoint(int(step.x()), int(step.y())), int(t * 1000.0f)};
+    // A very fast fling advanced over a long interval can leave the int range.
+    return Step{QPoint(truncated(step.x()), truncated(step.y())), truncated(t * 1000.0f)};
 }
 
 bool isValidDeceleration(float value)

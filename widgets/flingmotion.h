@@ -28,6 +28,14 @@ struct Step
     int msecs = 0;
 };
 
+// a - b, and a + b - c, saturated to the int range: positions come from the
+// window system and may lie anywhere in it.
+QPoint difference(const QPoint &a, const QPoint &b);
+QPoint sumDifference(const QPoint &a, const QPoint &b, const QPoint &c);
+
+// Truncation toward zero, saturated to the int range; NaN gives 0.
+int truncated(double value);
+
 // The velocity of a release that moved 'distance' over 'msecs'; none when
 // the time is not positive.
 std::optional<QPointF> releaseVelocity(const QPoint &distance, qint64 msecs);

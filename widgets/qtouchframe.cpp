@@ -3,6 +3,7 @@
 #include "tabletservice.h"
 
 #include <QtCore/QDebug>
+#include <QtCore/QPointer>
 #include <QtCore/QTimerEvent>
 #include <QtGui/QMouseEvent>
 
@@ -61,22 +62,42 @@ void QTouchFrame::mousePressEvent(QMouseEvent *event)
 
 void QTouchFrame::mouseMoveEvent(QMouseEvent *event)
 {
+    // A move without the left button means its release went elsewhere (a
+    // popup, a grab): the drag is over, and there is nothing to fling.
+    if (m_pressed && !(event->buttons() & Qt::LeftButton))
+        m_pressed = false;
     if (m_pressed && m_clock.elapsed() > MoveThrottleMs) {
-        m_lastDelta = event->pos() - m_lastPos;
-        m_lastStepMs = int(restartClock());
+        m_lastDelta = FlingMotion::difference(event->pos(), m_lastPos);
+        m_lastStepMs = FlingMotion::truncated(double(restartClock()));
+        // A subclass may delete the frame from OnTouchMove().
+        const QPointer<QTouchFrame> self(this);
         OnTouchMove(m_lastDelta, m_lastStepMs);
+        if (!self) {
+            // Accepted, so that Qt does not hand it on through this frame.
+            event->accept();
+            return;
+        }
         m_lastPos = event->pos();
     }
     QFrame::mouseMoveEvent(event);
 }
 
+void QTouchFrame::hideEvent(QHideEvent *event)
+{
+    m_pressed = false;
+    stopFling();
+    QFrame::hideEvent(event);
+}
+
 void QTouchFrame::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
+    // Only a release that ends a drag flings; after a hide, or a move that
+    // found the button up, there is none.
+    if (event->button() == Qt::LeftButton && m_pressed) {
         m_pressed = false;
         // The last processed step plus everything since, over its time: a
         // single late move must not dominate the fling.
-        const QPoint distance = m_lastDelta + event->pos() - m_lastPos;
+        const QPoint distance = FlingMotion::sumDifference(m_lastDelta, event->pos(), m_lastPos);
         const qint64 elapsed = m_clock.isValid() ? m_clock.elapsed() : 0;
         const auto velocity = FlingMotion::releaseVelocity(distance, elapsed + m_lastStepMs);
         if (!velocity)
@@ -120,5 +141,6 @@ void QTouchFrame::timerEvent(QTimerEvent *event)
     FlingMotion::Fling fling{m_speed, m_direction};
     const FlingMotion::Step step = FlingMotion::advance(fling, m_deceleration, seconds);
     m_speed = fling.speed;
+    // Last: a subclass may delete the frame from OnTouchMove().
     OnTouchMove(step.delta, step.msecs);
 }

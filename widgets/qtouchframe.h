@@ -33,6 +33,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    // A hidden frame gets no release: its drag and fling end here.
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void startFling(const QPointF &velocity);

@@ -3,6 +3,7 @@
 #include <QtTest/QtTest>
 
 #include <cmath>
+#include <limits>
 
 // The fling arithmetic of QTouchFrame, apart from its clock and timer. The
 // deceleration limits are checked through the frame (tst_qtouchframe).
@@ -19,6 +20,7 @@ private Q_SLOTS:
     void oneSecondFlingCoversAtMostFiveThousandPixels();
     void stepNeverReverses();
     void fractionsAreDropped();
+    void saturatesAtTheIntRange();
 };
 
 void tst_FlingMotion::releaseVelocity_data()
@@ -142,6 +144,31 @@ void tst_FlingMotion::fractionsAreDropped()
         }
         QVERIFY(!FlingMotion::isAtRest(fling.speed));
     }
+}
+
+// Positions anywhere in the int range, and a very fast fling advanced over a
+// long interval, stay inside the int range instead of overflowing.
+void tst_FlingMotion::saturatesAtTheIntRange()
+{
+    constexpr int Max = std::numeric_limits<int>::max();
+    constexpr int Min = std::numeric_limits<int>::min();
+    QCOMPARE(FlingMotion::difference(QPoint(Max, Min), QPoint(-1, 1)), QPoint(Max, Min));
+    QCOMPARE(FlingMotion::difference(QPoint(5, -5), QPoint(2, 3)), QPoint(3, -8));
+    QCOMPARE(FlingMotion::sumDifference(QPoint(Max, Min), QPoint(Max, Min), QPoint(Min, Max)),
+             QPoint(Max, Min));
+    QCOMPARE(FlingMotion::truncated(-2.9), -2);
+    QCOMPARE(FlingMotion::truncated(1e300), Max);
+    QCOMPARE(FlingMotion::truncated(-1e300), Min);
+    QCOMPARE(FlingMotion::truncated(std::nan("")), 0);
+
+    // About the fastest release there is: the whole int range in 1 ms.
+    const auto velocity = FlingMotion::releaseVelocity(QPoint(Min, Max), 1);
+    QVERIFY(velocity);
+    FlingMotion::Fling fling = FlingMotion::start(*velocity);
+    const FlingMotion::Step step = FlingMotion::advance(fling, FlingMotion::DefaultDeceleration, 1e9f);
+    QCOMPARE(step.delta, QPoint(Min, Max));
+    QCOMPARE(step.msecs, Max);
+    QVERIFY(fling.speed > 0.0f);
 }
 
 QTEST_APPLESS_MAIN(tst_FlingMotion)

@@ -1,4 +1,5 @@
 #include "faketabletservice.h"
+#include "hostreactions.h"
 #include "qtouchframe.h"
 #include "warningguard.h"
 
@@ -38,6 +39,23 @@ void drag(QWidget *widget, const QPoint &pos, Qt::MouseButtons buttons = Qt::Lef
     QCoreApplication::sendEvent(widget, &event);
 }
 
+// A mouse event sent straight to the frame, with any position the window
+// system may report.
+void send(QWidget *widget, QEvent::Type type, const QPoint &pos, Qt::MouseButton button,
+          Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, pos, pos, button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// Closes itself on its first step, as a subclass may.
+class SelfDeletingFrame : public QTouchFrame
+{
+public:
+    using QTouchFrame::QTouchFrame;
+    void OnTouchMove(QPoint, int) override { delete this; }
+};
+
 // Waits until the throttle lets the next move through.
 void passThrottle()
 {
@@ -67,6 +85,10 @@ private Q_SLOTS:
     void pressStopsFling();
     void otherButtonsChangeNothing_data();
     void otherButtonsChangeNothing();
+    void hideEndsDrag();
+    void moveWithoutLeftButtonDoesNotDrag();
+    void extremePositions();
+    void deletedFromOnTouchMove();
 
 private:
     std::unique_ptr<WarningGuard> m_guard;
@@ -284,6 +306,80 @@ void tst_QTouchFrame::otherButtonsChangeNothing()
     QTest::mouseRelease(m_frame.get(), button, Qt::NoModifier, QPoint(100, 200));
     const int count = m_frame->steps.size();
     QTRY_VERIFY(m_frame->steps.size() > count);
+}
+
+// Hidden mid-drag, the frame gets no release: the drag must end there, or
+// any later move would still scroll the content.
+void tst_QTouchFrame::hideEndsDrag()
+{
+    m_frame->setMouseTracking(true);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    QTest::mousePress(m_frame.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    passThrottle();
+    drag(m_frame.get(), QPoint(100, 150));
+    QCOMPARE(m_frame->steps.size(), 1);
+
+    m_frame->hide();
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    passThrottle();
+    drag(m_frame.get(), QPoint(100, 250), Qt::RightButton);
+    passThrottle();
+    drag(m_frame.get(), QPoint(100, 300), Qt::NoButton);
+    QTest::mouseRelease(m_frame.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 300));
+    QTest::qWait(120);
+    QCOMPARE(m_frame->steps.size(), 1);
+}
+
+// A move that finds the left button up (its release went to a popup or a
+// grab) ends the drag instead of continuing it.
+void tst_QTouchFrame::moveWithoutLeftButtonDoesNotDrag()
+{
+    m_frame->setMouseTracking(true);
+    QTest::mousePress(m_frame.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    passThrottle();
+    drag(m_frame.get(), QPoint(100, 150), Qt::NoButton);
+    passThrottle();
+    drag(m_frame.get(), QPoint(100, 200));
+    QTest::mouseRelease(m_frame.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 200));
+    QTest::qWait(120);
+    QVERIFY(m_frame->steps.isEmpty());
+}
+
+// Positions at the ends of the int range give steps saturated to it.
+void tst_QTouchFrame::extremePositions()
+{
+    constexpr int Max = std::numeric_limits<int>::max();
+    constexpr int Min = std::numeric_limits<int>::min();
+    // qRound inside Qt cannot take INT_MIN itself.
+    const QPoint topRight(Max, Min + 2);
+    const QPoint bottomLeft(Min + 2, Max);
+    send(m_frame.get(), QEvent::MouseButtonPress, topRight, Qt::LeftButton, Qt::LeftButton);
+    passThrottle();
+    send(m_frame.get(), QEvent::MouseMove, bottomLeft, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(m_frame->steps.size(), 1);
+    QCOMPARE(m_frame->steps[0].delta, QPoint(Min, Max));
+
+    send(m_frame.get(), QEvent::MouseButtonRelease, topRight, Qt::LeftButton, Qt::NoButton);
+    QTRY_VERIFY(m_frame->steps.size() > 1);
+    // Rightward capped to 1000 px/s; upward at its full, enormous speed.
+    QVERIFY(m_frame->steps[1].delta.x() >= 0);
+    QVERIFY(m_frame->steps[1].delta.x() <= 1000);
+    QVERIFY(m_frame->steps[1].delta.y() < -1000000);
+}
+
+void tst_QTouchFrame::deletedFromOnTouchMove()
+{
+    QWidget window;
+    EventCounter parentSaw(&window, {QEvent::MouseMove});
+    QPointer<QTouchFrame> frame = new SelfDeletingFrame(&window);
+    frame->resize(200, 200);
+    QTest::mousePress(frame, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    passThrottle();
+    drag(frame, QPoint(100, 150));
+    QVERIFY(frame.isNull());
+    QCOMPARE(parentSaw.count, 0);
 }
 
 QTEST_MAIN(tst_QTouchFrame)
