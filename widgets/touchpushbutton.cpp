@@ -1,6 +1,7 @@
 #include "touchpushbutton.h"
 #include "longtouch.h"
 
+#include <QtCore/QPointer>
 #include <QtGui/QMouseEvent>
 
 TouchPushButton::TouchPushButton(QWidget *parent)
@@ -24,6 +25,11 @@ void TouchPushButton::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     // Held for the whole second: a right click, and no ordinary click.
+    // Accepted before the signal: a host that closes the panel from it
+    // deletes this button, and Qt must not hand the event on through it.
+    event->accept();
+    const QPointer<TouchPushButton> self(this);
     emit rightButtonClicked();
-    d->finishLongTouch();
+    if (self)
+        d->finishLongTouch();
 }

@@ -1,4 +1,5 @@
 #include "faketabletservice.h"
+#include "hostreactions.h"
 #include "touchpushbutton.h"
 #include "touchtoolbutton.h"
 #include "warningguard.h"
@@ -89,6 +90,8 @@ private Q_SLOTS:
     void longTouchRightClicks();
     void mouseAfterTouchIsPlain_data() { kinds(); }
     void mouseAfterTouchIsPlain();
+    void deletedFromRightButtonClicked_data() { kinds(); }
+    void deletedFromRightButtonClicked();
 
 private:
     static void kinds();
@@ -260,6 +263,29 @@ void tst_TouchButtons::mouseAfterTouchIsPlain()
     QTest::mouseRelease(subject.button.get(), Qt::LeftButton);
     QCOMPARE(counters.clicked.count(), 2);
     QCOMPARE(counters.rightClicked.count(), 0);
+}
+
+// A host that closes the panel on a long touch deletes the button from its
+// own signal, inside the release.
+void tst_TouchButtons::deletedFromRightButtonClicked()
+{
+    QFETCH(QString, kind);
+    QWidget window;
+    EventCounter parentSaw(&window, {QEvent::MouseButtonRelease});
+    Subject subject = makeSubject(kind);
+    QPointer<QAbstractButton> button = subject.button.release();
+    button->setParent(&window);
+    if (auto *push = qobject_cast<TouchPushButton *>(button))
+        deleteFromSignal(push, &TouchPushButton::rightButtonClicked);
+    else
+        deleteFromSignal(qobject_cast<TouchToolButton *>(button), &TouchToolButton::rightButtonClicked);
+
+    touchDown(subject);
+    QTest::mousePress(button, Qt::LeftButton);
+    QTest::qWait(1150);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    QVERIFY(button.isNull());
+    QCOMPARE(parentSaw.count, 0);
 }
 
 QTEST_MAIN(tst_TouchButtons)
