@@ -1,6 +1,10 @@
 #include "qelidedlabel.h"
 
+#include <QtCore/QPointer>
 #include <QtGui/QKeyEvent>
+#include <QtGui/QMouseEvent>
+
+#include <limits>
 
 class qelidedlabelPrivate
 {
@@ -64,7 +68,10 @@ void qelidedlabel::setAlignment(Qt::Alignment alignment)
 void qelidedlabel::refit()
 {
     const QFontMetrics metrics = fontMetrics();
-    const int available = width() - d->reservedWidth;
+    // Any reserved width is allowed, INT_MIN and INT_MAX included.
+    const int available = int(qBound<qint64>(std::numeric_limits<int>::min(),
+                                             qint64(width()) - d->reservedWidth,
+                                             std::numeric_limits<int>::max()));
     if (metrics.horizontalAdvance(d->fullText) > available) {
         // Qt::ElideNone gives back the whole text; painting clips it then.
         QLabel::setText(metrics.elidedText(d->fullText, d->elideMode, available, 0));
@@ -90,7 +97,13 @@ QSize qelidedlabel::minimumSizeHint() const
 void qelidedlabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
+    // A plain label ignores the release, so Qt hands it on to the parent. A
+    // host that deletes the label from clicked() must not have it handed on
+    // through the deleted label.
+    const QPointer<qelidedlabel> self(this);
     emit clicked();
+    if (!self)
+        event->accept();
 }
 
 void qelidedlabel::keyPressEvent(QKeyEvent *event)

@@ -1,9 +1,11 @@
+#include "hostreactions.h"
 #include "qelidedlabel.h"
 #include "warningguard.h"
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QHBoxLayout>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void elideModes_data();
     void elideModes();
     void reservedWidth();
+    void extremeReservedWidths();
     void alignmentDoesNotRefit();
     void sizeHints();
     void narrowsInLayout();
@@ -58,6 +61,8 @@ private Q_SLOTS:
     void activationKeys();
     void mouseRelease_data();
     void mouseRelease();
+    void deletedFromClicked_data();
+    void deletedFromClicked();
 
 private:
     std::unique_ptr<WarningGuard> m_guard;
@@ -215,6 +220,22 @@ void tst_qelidedlabel::reservedWidth()
     QVERIFY(label.toolTip().isEmpty());
 }
 
+// The whole int range is accepted: everything fits beside INT_MIN, nothing
+// beside INT_MAX.
+void tst_qelidedlabel::extremeReservedWidths()
+{
+    qelidedlabel label(kLongText, nullptr);
+    label.resize(50, 20);
+    label.setReservedWidth(std::numeric_limits<int>::min());
+    QCOMPARE(shown(label), kLongText);
+    QVERIFY(label.toolTip().isEmpty());
+
+    label.setReservedWidth(std::numeric_limits<int>::max());
+    QVERIFY(shown(label) != kLongText);
+    QCOMPARE(label.toolTip(), kLongText);
+    QCOMPARE(label.text(), kLongText);
+}
+
 void tst_qelidedlabel::alignmentDoesNotRefit()
 {
     qelidedlabel label(nullptr);
@@ -317,6 +338,37 @@ void tst_qelidedlabel::mouseRelease()
     QCOMPARE(clicked.count(), 0);
     QTest::mouseRelease(&label, button);
     QCOMPARE(clicked.count(), 1);
+}
+
+void tst_qelidedlabel::deletedFromClicked_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("mouse release") << false;
+    QTest::newRow("space") << true;
+}
+
+// A host that closes the panel from clicked() deletes the label inside its
+// handler: the event must then stop there rather than travel on through it.
+void tst_qelidedlabel::deletedFromClicked()
+{
+    QFETCH(bool, byKey);
+    QWidget window;
+    EventCounter parentSaw(&window, {QEvent::MouseButtonRelease, QEvent::KeyPress});
+    QPointer<qelidedlabel> label = new qelidedlabel(kLongText, &window);
+    label->setFocusPolicy(Qt::StrongFocus);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    label->setFocus();
+    deleteFromSignal(label.data(), &qelidedlabel::clicked);
+
+    if (byKey) {
+        QTest::keyClick(label, Qt::Key_Space);
+    } else {
+        QTest::mousePress(label, Qt::LeftButton);
+        QTest::mouseRelease(label, Qt::LeftButton);
+    }
+    QVERIFY(label.isNull());
+    QCOMPARE(parentSaw.count, 0);
 }
 
 QTEST_MAIN(tst_qelidedlabel)
