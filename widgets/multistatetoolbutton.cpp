@@ -1,6 +1,7 @@
 #include "multistatetoolbutton.h"
 
 #include <QtGui/QFontMetrics>
+#include <QtWidgets/QWidget>
 
 MultiStateToolButton::MultiStateToolButton(QWidget *parent)
     : QToolButton(parent)
@@ -18,8 +19,10 @@ void MultiStateToolButton::setText(const QString &text)
     // not polished yet, and tabs must not change width when they turn bold.
     QFont bold = font();
     bold.setBold(true);
-    const int width = QFontMetrics(bold).horizontalAdvance(text);
-    setFixedWidth(width + 2 * m_textPadding);
+    const qint64 width = QFontMetrics(bold).horizontalAdvance(text) + 2 * qint64(m_textPadding);
+    // An absurd padding gives the narrowest or widest width Qt allows (a
+    // minimum of QWIDGETSIZE_MAX itself would read as no minimum).
+    setFixedWidth(int(qBound<qint64>(0, width, QWIDGETSIZE_MAX - 1)));
 
     QAbstractButton::setText(text);
 }

@@ -4,6 +4,7 @@
 #include <QtTest/QtTest>
 #include <QtWidgets/QVBoxLayout>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -73,6 +74,8 @@ private Q_SLOTS:
     void leaveKeepsFocusedHighlight();
     void fixedWidth_data();
     void fixedWidth();
+    void extremePaddings_data();
+    void extremePaddings();
     void secondTextIsMeasuredAgain();
     void promotedInForm();
 
@@ -262,6 +265,29 @@ void tst_MultiStateToolButton::fixedWidth()
     QCOMPARE(button.minimumWidth(), expected);
     QCOMPARE(button.maximumWidth(), expected);
     QCOMPARE(button.text(), text);
+}
+
+void tst_MultiStateToolButton::extremePaddings_data()
+{
+    QTest::addColumn<int>("padding");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("INT_MAX") << std::numeric_limits<int>::max() << QWIDGETSIZE_MAX - 1;
+    QTest::newRow("too wide for Qt") << QWIDGETSIZE_MAX / 2 << QWIDGETSIZE_MAX - 1;
+    QTest::newRow("INT_MIN") << std::numeric_limits<int>::min() << 0;
+    QTest::newRow("negative") << -1000 << 0;
+}
+
+// An absurd padding gives the narrowest or widest width Qt allows, without a
+// warning.
+void tst_MultiStateToolButton::extremePaddings()
+{
+    QFETCH(int, padding);
+    QFETCH(int, expected);
+    MultiStateToolButton button(nullptr);
+    button.setTextPadding(padding);
+    button.setText(QStringLiteral("Bibliotek"));
+    QCOMPARE(button.minimumWidth(), expected);
+    QCOMPARE(button.maximumWidth(), expected);
 }
 
 void tst_MultiStateToolButton::secondTextIsMeasuredAgain()
