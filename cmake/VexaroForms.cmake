@@ -29,7 +29,7 @@ function(vexaro_compile_forms objects_var probes_var)
             COMMENT "uic ${form}.ui"
             VERBATIM)
         add_custom_command(OUTPUT ${iface} ${object} ${probe}
-            COMMAND vexaro-formgen ${uih} ${form} ${iface} ${object} ${probe}
+            COMMAND ${VEXAROUI_TOOL_LAUNCHER} $<TARGET_FILE:vexaro-formgen> ${uih} ${form} ${iface} ${object} ${probe}
             DEPENDS ${uih} vexaro-formgen
             COMMENT "vexaro-formgen ${form}"
             VERBATIM)
