@@ -3,7 +3,9 @@
 //
 // The test replaces the non-throwing operator new for the whole process (the
 // module's calls bind to the program's definition) and makes it fail on
-// demand. Without the switch set the same calls must succeed, so a slot that
+// demand. The plain operator new and every operator delete are replaced with
+// it, so that whatever one of them allocates, the others free the same way
+// (AddressSanitizer checks that they match). Without the switch set the same calls must succeed, so a slot that
 // returned null for any other reason would fail the first half.
 
 #include "VexaroForms.h"
@@ -27,6 +29,23 @@ Q_DECL_EXPORT void *operator new(std::size_t size, const std::nothrow_t &) noexc
         return nullptr;
     }
     return std::malloc(size ? size : 1);
+}
+
+Q_DECL_EXPORT void *operator new(std::size_t size)
+{
+    if (void *p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+Q_DECL_EXPORT void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+
+Q_DECL_EXPORT void operator delete(void *p, std::size_t) noexcept
+{
+    std::free(p);
 }
 
 Q_DECL_EXPORT void operator delete(void *p, const std::nothrow_t &) noexcept
