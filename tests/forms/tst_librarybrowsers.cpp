@@ -60,8 +60,6 @@ private slots:
     void texts();
     void startStates_data();
     void startStates();
-    void stripsKeepTheirHeight_data();
-    void stripsKeepTheirHeight();
     void sheetFontsReachTheWidgets_data();
     void sheetFontsReachTheWidgets();
 
@@ -72,8 +70,8 @@ private slots:
     void folderViewTakesTheRest();
     void fileBrowserColumns_data();
     void fileBrowserColumns();
-    void clipSetItemFrameTakesSpareWidth_data();
-    void clipSetItemFrameTakesSpareWidth();
+    void stripsKeepTheirHeight_data();
+    void stripsKeepTheirHeight();
     void addMenuStack();
 };
 
@@ -167,32 +165,6 @@ void tst_LibraryBrowsers::startStates()
     QSignalSpy clicked(button, &QToolButton::clicked);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(clicked.count(), enabled ? 1 : 0);
-}
-
-void tst_LibraryBrowsers::stripsKeepTheirHeight_data()
-{
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QSize>("offered");
-    QTest::addColumn<int>("height");
-
-    QTest::newRow("bar, tall window") << "ClipSetClass"_q << QSize(580, 400) << 85;
-    QTest::newRow("bar, wide window") << "ClipSetClass"_q << QSize(1400, 200) << 85;
-    QTest::newRow("maker, tall window") << "ClipSetMakerClass"_q << QSize(457, 400) << 119;
-    QTest::newRow("maker, wide window") << "ClipSetMakerClass"_q << QSize(1400, 200) << 119;
-    QTest::newRow("add pop-up") << "PopupAddClass"_q << QSize(243, 600) << 269;
-}
-
-void tst_LibraryBrowsers::stripsKeepTheirHeight()
-{
-    QFETCH(QString, form);
-    QFETCH(QSize, offered);
-    QFETCH(int, height);
-
-    QWidget window;
-    QWidget *host = buildInWindow(&window, form, offered);
-    showAndSettle(&window);
-    QCOMPARE(host->height(), height);
-    QCOMPARE(host->width(), offered.width());
 }
 
 void tst_LibraryBrowsers::sheetFontsReachTheWidgets_data()
@@ -372,41 +344,46 @@ void tst_LibraryBrowsers::fileBrowserColumns()
     QVERIFY(!info->font().bold());
 }
 
-void tst_LibraryBrowsers::clipSetItemFrameTakesSpareWidth_data()
+void tst_LibraryBrowsers::stripsKeepTheirHeight_data()
 {
     QTest::addColumn<QString>("form");
-    QTest::addColumn<int>("width");
-    QTest::newRow("bar") << "ClipSetClass"_q << 580;
-    QTest::newRow("bar, wide") << "ClipSetClass"_q << 1400;
-    QTest::newRow("maker") << "ClipSetMakerClass"_q << 457;
-    QTest::newRow("maker, wide") << "ClipSetMakerClass"_q << 1400;
+    QTest::addColumn<QSize>("offered");
+    QTest::addColumn<int>("height");
+
+    QTest::newRow("bar") << "ClipSetClass"_q << QSize(580, 400) << 85;
+    QTest::newRow("bar, wide") << "ClipSetClass"_q << QSize(1400, 200) << 85;
+    QTest::newRow("maker") << "ClipSetMakerClass"_q << QSize(457, 400) << 119;
+    QTest::newRow("maker, wide") << "ClipSetMakerClass"_q << QSize(1400, 200) << 119;
 }
 
-void tst_LibraryBrowsers::clipSetItemFrameTakesSpareWidth()
+void tst_LibraryBrowsers::stripsKeepTheirHeight()
 {
     QFETCH(QString, form);
-    QFETCH(int, width);
+    QFETCH(QSize, offered);
+    QFETCH(int, height);
 
-    std::unique_ptr<QWidget> host(buildFormByName(form));
-    host->resize(width, host->height());
-    showAndSettle(host.get());
-    auto *prev = child<QToolButton>(host.get(), "toolButton_Prev"_q);
-    auto *next = child<QToolButton>(host.get(), "toolButton_Next"_q);
-    auto *view = child<QFrame>(host.get(), "frame_View"_q);
-    auto *bar = child<QWidget>(host.get(), "horizontalScrollBar"_q);
+    QWidget window;
+    QWidget *host = buildInWindow(&window, form, offered);
+    showAndSettle(&window);
+    QCOMPARE(host->height(), height);
+    QCOMPARE(host->width(), offered.width());
+
+    auto *prev = child<QToolButton>(host, "toolButton_Prev"_q);
+    auto *next = child<QToolButton>(host, "toolButton_Next"_q);
+    auto *view = child<QFrame>(host, "frame_View"_q);
+    auto *bar = child<QWidget>(host, "horizontalScrollBar"_q);
     QVERIFY(prev && next && view && bar);
-
     QCOMPARE(prev->size(), QSize(35, 35));
     QCOMPARE(next->size(), QSize(35, 35));
-    const int left = prev->mapTo(host.get(), QPoint(prev->width(), 0)).x();
-    const int right = next->mapTo(host.get(), QPoint()).x();
-    const int viewLeft = view->mapTo(host.get(), QPoint()).x();
-    QVERIFY(viewLeft >= left && viewLeft + view->width() <= right);
+    const int viewLeft = view->mapTo(host, QPoint()).x();
+    QVERIFY(viewLeft >= prev->mapTo(host, QPoint(prev->width(), 0)).x());
+    QVERIFY(viewLeft + view->width() <= next->mapTo(host, QPoint()).x());
+
     // What the trays do not need is the item frame's.
-    const QSize small = view->size();
-    host->resize(width + 200, host->height());
+    const int before = view->width();
+    window.resize(offered.width() + 200, offered.height());
     settle();
-    QCOMPARE(view->width(), small.width() + 200);
+    QCOMPARE(view->width(), before + 200);
     QCOMPARE(bar->width(), view->width());
 }
 
