@@ -121,7 +121,16 @@ bool Lifecycle::build(FormObject &form)
 
 bool Lifecycle::step()
 {
-    switch (pick(8)) {
+    // Mostly forms created, built, shown and painted; now and then a
+    // factory created or destroyed, a form released or a host deleted.
+    static const int weights[] = {1, 1, 3, 3, 2, 2, 2};
+    int choice = pick(14);
+    int kind = 0;
+    while (choice >= weights[kind])
+        choice -= weights[kind++];
+    if (m_factories.empty() && kind != 1)
+        kind = 0;
+    switch (kind) {
     case 0:
         if (m_factories.size() < 2) {
             IUIFactory *factory = module().createFactory();
@@ -140,13 +149,12 @@ bool Lifecycle::step()
         }
         return true;
     case 2:
-    case 3:
         return m_factories.empty() || createForm();
-    case 4:
+    case 3:
         if (FormObject *form = pickForm([](const FormObject &f) { return !f.built && f.release; }))
             return build(*form);
         return true;
-    case 5:
+    case 4:
         if (FormObject *form = pickForm([](const FormObject &f) { return !f.host.isNull(); })) {
             const bool paint = pick(2) == 0;
             ReplayLog::step(QStringLiteral("%1 slot %2").arg(paint ? QStringLiteral("paint") : QStringLiteral("show"))
@@ -157,7 +165,7 @@ bool Lifecycle::step()
                 showAndSettle(form->host);
         }
         return true;
-    case 6:
+    case 5:
         if (FormObject *form = pickForm([](const FormObject &f) { return bool(f.release); })) {
             ReplayLog::step(QStringLiteral("release slot %1%2").arg(form->slot)
                            .arg(form->built && form->host.isNull() ? QStringLiteral(" after its host") : QString()));
@@ -213,7 +221,7 @@ void tst_LifecycleStress::initTestCase()
 void tst_LifecycleStress::randomLifecycles()
 {
     const quint32 seed = ReplayLog::envNumber("VEXARO_STRESS_SEED", QRandomGenerator::global()->generate());
-    const quint32 lifecycles = ReplayLog::envNumber("VEXARO_STRESS_LIFECYCLES", 150);
+    const quint32 lifecycles = ReplayLog::envNumber("VEXARO_STRESS_LIFECYCLES", 300);
     qInfo("base seed %u, %u lifecycles (replay: VEXARO_STRESS_SEED=%u)", seed, lifecycles, seed);
     WarningGuard guard;
     const int windowsBefore = QApplication::topLevelWidgets().size();
@@ -224,7 +232,7 @@ void tst_LifecycleStress::randomLifecycles()
                          QStringLiteral("VEXARO_STRESS_SEED=%1 VEXARO_STRESS_LIFECYCLES=1").arg(lifecycleSeed));
         {
             Lifecycle lifecycle(lifecycleSeed);
-            for (int n = 0; n < 16; ++n) {
+            for (int n = 0; n < 24; ++n) {
                 if (!lifecycle.step()) {
                     ReplayLog::print();
                     QFAIL("a step went wrong (the last one listed)");
