@@ -68,6 +68,7 @@ private slots:
     void detailNamesElide();
     void actionButtonFaces_data();
     void actionButtonFaces();
+    void likeTogglesBothWays();
     void infoCommentsTakeSpareHeight_data();
     void infoCommentsTakeSpareHeight();
 };
@@ -415,6 +416,23 @@ void tst_SocialDetail::actionButtonFaces()
     QVERIFY(!expected.isNull());
     QCOMPARE(button->icon().pixmap(size, mode, state).toImage(), expected);
     QCOMPARE(button->iconSize(), QSize(43, 43));
+}
+
+// The host likes and unlikes photo after photo with the same button: a click
+// or setChecked(false) must bring it back, which an auto-exclusive button
+// among its auto-exclusive neighbours would refuse.
+void tst_SocialDetail::likeTogglesBothWays()
+{
+    std::unique_ptr<QWidget> host(buildFormByName("SocialDetailClass"_q));
+    auto *like = child<QToolButton>(host.get(), "btn_like"_q);
+    QVERIFY(like);
+    like->click();
+    QVERIFY(like->isChecked());
+    like->click();
+    QVERIFY(!like->isChecked());
+    like->setChecked(true);
+    like->setChecked(false);
+    QVERIFY(!like->isChecked());
 }
 
 void tst_SocialDetail::infoCommentsTakeSpareHeight_data()
