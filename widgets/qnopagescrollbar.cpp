@@ -25,7 +25,7 @@ void QNoPageScrollBar::mousePressEvent(QMouseEvent *event)
     // no release would end a held state set for such a press.
     const bool baseTakesPress = minimum() != maximum()
         && !(event->buttons() & ~event->button());
-    // The host may delete the bar from sliderPressed() or valueChanged().
+    // The host may delete the bar from a signal of the press (sliderPressed()).
     const QPointer<QNoPageScrollBar> self(this);
     if (left) {
         setSliderDown(true);

@@ -21,7 +21,7 @@ void QNoPageSlider::mousePressEvent(QMouseEvent *event)
 {
     const bool left = event->button() == Qt::LeftButton;
     const bool wasDown = isSliderDown();
-    // The host may delete the slider from sliderPressed() or valueChanged().
+    // The host may delete the slider from a signal of the press (sliderPressed()).
     const QPointer<QNoPageSlider> self(this);
     // Held before the base jumps, so the jump's value change reads as a seek.
     if (left) {
