@@ -4,7 +4,9 @@
 set -eu
 
 # Qt draws text with fontconfig fonts; without any, the offscreen platform warns.
-packages="cmake ninja-build g++ binutils qtbase5-dev qtbase5-dev-tools qttools5-dev-tools fonts-dejavu-core"
+# lupdate and lrelease come with qttools5-dev-tools, their CMake commands with
+# qttools5-dev.
+packages="cmake ninja-build g++ binutils qtbase5-dev qtbase5-dev-tools qttools5-dev-tools qttools5-dev fonts-dejavu-core"
 
 missing=""
 for p in $packages; do
