@@ -11,6 +11,8 @@
 #include "uimodule.h"
 
 #include <QtCore/QCommandLineParser>
+#include <QtCore/QDir>
+#include <QtCore/QLocale>
 #include <QtCore/QSet>
 #include <QtCore/QTemporaryFile>
 #include <QtCore/QTextStream>
@@ -41,6 +43,33 @@ int fail(const QString &message)
 {
     err() << "vexaro-preview: " << message << Qt::endl;
     return Error;
+}
+
+// The translations installed with the module, found relative to this program
+// as in the installation (the build tree has them at the same place).
+QString translationsDir()
+{
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                               .filePath(QStringLiteral(VEXARO_TRANSLATIONS_FROM_BINDIR)));
+}
+
+// Loads vexaroui_<language>.qm; en_GB falls back to en. The forms' own
+// language, Danish, needs no translation.
+bool loadLanguage(QTranslator &translator, const QString &language, QString *error)
+{
+    const QLocale locale(language);
+    if (locale.language() == QLocale::Danish)
+        return true;
+    const QString dir = translationsDir();
+    if (locale.language() != QLocale::C && translator.load(locale, QStringLiteral("vexaroui"), QStringLiteral("_"), dir))
+        return true;
+    QStringList available;
+    const QStringList files = QDir(dir).entryList({QStringLiteral("vexaroui_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString &file : files)
+        available.append(file.mid(9, file.size() - 12));
+    *error = QStringLiteral("no translation for \"%1\" in %2 (there: %3)")
+                 .arg(language, dir, available.isEmpty() ? QStringLiteral("none") : available.join(QStringLiteral(", ")));
+    return false;
 }
 
 // Everything but showing a window works without a display.
@@ -133,6 +162,7 @@ int main(int argc, char *argv[])
         "  vexaro-preview --all --out DIR        render every form to DIR, with index.html\n"
         "  vexaro-preview --out DIR NavBar Flower  render the forms named\n"
         "  vexaro-preview --list                 list the forms\n"
+        "  vexaro-preview --language en NavBar   show a form in English\n"
         "  vexaro-preview --check-resources PATH compare a host's images (folder or .qrc) with the forms' needs\n\n"
         "A form is named by its class (NavBarClass), its class without \"Class\" (NavBar),\n"
         "its factory operation (createNavBar, NavBar) or its slot number (25)."));
@@ -144,13 +174,16 @@ int main(int argc, char *argv[])
     const QCommandLineOption translationOption(QStringLiteral("translation"),
                                                QStringLiteral("Install the translation <file.qm> first."),
                                                QStringLiteral("file.qm"));
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+                                            QStringLiteral("Install the module's translation to <language> (en) first."),
+                                            QStringLiteral("language"));
     const QCommandLineOption checkOption(QStringLiteral("check-resources"),
                                          QStringLiteral("Report the images that <path> lacks or has in excess."),
                                          QStringLiteral("path"));
     const QCommandLineOption moduleOption(QStringLiteral("module"),
                                           QStringLiteral("Load <module> instead of VexaroUI_NEW."),
                                           QStringLiteral("module"), QStringLiteral("VexaroUI_NEW"));
-    parser.addOptions({listOption, allOption, outOption, translationOption, checkOption, moduleOption});
+    parser.addOptions({listOption, allOption, outOption, translationOption, languageOption, checkOption, moduleOption});
     parser.addPositionalArgument(QStringLiteral("forms"), QStringLiteral("The forms to show or render."),
                                  QStringLiteral("[form...]"));
     parser.process(app);
@@ -169,12 +202,19 @@ int main(int argc, char *argv[])
     }
 
     QTranslator translator;
+    if (parser.isSet(translationOption) && parser.isSet(languageOption))
+        return fail(QStringLiteral("give --translation or --language, not both"));
     if (parser.isSet(translationOption)) {
         const QString file = parser.value(translationOption);
         if (!translator.load(file))
             return fail(QStringLiteral("cannot load the translation %1").arg(file));
-        QCoreApplication::installTranslator(&translator);
+    } else if (parser.isSet(languageOption)) {
+        QString error;
+        if (!loadLanguage(translator, parser.value(languageOption), &error))
+            return fail(error);
     }
+    if (!translator.isEmpty())
+        QCoreApplication::installTranslator(&translator);
 
     UiModule module(parser.value(moduleOption));
     if (!module.load())
