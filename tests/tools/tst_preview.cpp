@@ -60,6 +60,17 @@ void writeHostResources(const QString &dir, const QString &leftOut, const QStrin
     QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
+QImage renderSaveColl(const QStringList &options)
+{
+    QTemporaryDir out;
+    const Run run = preview(options + QStringList{QStringLiteral("--out"), out.path(), QStringLiteral("SaveColl")});
+    if (run.exitCode != 0) {
+        qWarning("%s", qPrintable(run.err));
+        return QImage();
+    }
+    return QImage(out.filePath(QStringLiteral("SaveCollClass.png")));
+}
+
 } // namespace
 
 class tst_Preview : public QObject
@@ -184,6 +195,9 @@ private slots:
                                       << "no form called \"NoSuchForm\"";
         QTest::newRow("all without out") << QStringList{"--all"} << "--out DIR";
         QTest::newRow("missing resources path") << QStringList{"--check-resources", "/nonexistent/res"} << "does not exist";
+        QTest::newRow("no such language") << QStringList{"--language", "fr", "--list"} << "no translation for \"fr\"";
+        QTest::newRow("two translations") << QStringList{"--language", "en", "--translation", VEXARO_ENGLISH_QM, "--list"}
+                                          << "not both";
     }
 
     void clearErrors()
@@ -205,6 +219,32 @@ private slots:
         const Run run = preview({QStringLiteral("--out"), blocker.fileName() + QStringLiteral("/pictures"), QStringLiteral("Flower")});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(QStringLiteral("output folder")), qPrintable(run.err));
+    }
+
+    // The built English translation, named by language or by file; the
+    // forms' own language needs none.
+    void languageChoosesTranslation_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("en") << QStringList{"--language", "en"} << true;
+        QTest::newRow("en_GB falls back to en") << QStringList{"--language", "en_GB"} << true;
+        QTest::newRow("built file") << QStringList{"--translation", VEXARO_ENGLISH_QM} << true;
+        QTest::newRow("da") << QStringList{"--language", "da"} << false;
+    }
+
+    void languageChoosesTranslation()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, english);
+        // The album dialog shows its texts, so the languages look different.
+        static const QImage danish = renderSaveColl({});
+        static const QImage inEnglish = renderSaveColl({QStringLiteral("--language"), QStringLiteral("en")});
+        QVERIFY(!danish.isNull() && !inEnglish.isNull());
+        QVERIFY(danish != inEnglish);
+        const QImage picture = renderSaveColl(arguments);
+        QVERIFY(!picture.isNull());
+        QVERIFY(picture == (english ? inEnglish : danish));
     }
 
     void translationReplacesTexts()
