@@ -53,13 +53,10 @@ QString translationsDir()
                                .filePath(QStringLiteral(VEXARO_TRANSLATIONS_FROM_BINDIR)));
 }
 
-// Loads vexaroui_<language>.qm; en_GB falls back to en. The forms' own
-// language, Danish, needs no translation.
+// Loads vexaroui_<language>.qm; en_GB falls back to en.
 bool loadLanguage(QTranslator &translator, const QString &language, QString *error)
 {
     const QLocale locale(language);
-    if (locale.language() == QLocale::Danish)
-        return true;
     const QString dir = translationsDir();
     if (locale.language() != QLocale::C && translator.load(locale, QStringLiteral("vexaroui"), QStringLiteral("_"), dir))
         return true;
