@@ -13,6 +13,7 @@
 #include "warningguard.h"
 
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 #include <QtCore/QMetaProperty>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QTranslator>
@@ -226,20 +227,24 @@ Texts buildTexts(int slot, QTranslator *translator)
     return texts;
 }
 
-// The same form built with markers: the texts, and what each marker stands for.
-struct MarkedForm
+// A form built three times: with markers, without a translator, in English.
+struct FormBuilds
 {
-    Texts texts;
-    QVector<MarkingTranslator::Lookup> lookups;
+    Texts marked;
+    QVector<MarkingTranslator::Lookup> lookups;   // what each marker stands for
+    Texts danish;
+    Texts english;
 };
 
-MarkedForm buildMarked(int slot)
+FormBuilds buildThreeTimes(int slot, QTranslator *english)
 {
+    FormBuilds builds;
     MarkingTranslator marking;
-    MarkedForm form;
-    form.texts = buildTexts(slot, &marking);
-    form.lookups = marking.lookups;
-    return form;
+    builds.marked = buildTexts(slot, &marking);
+    builds.lookups = marking.lookups;
+    builds.danish = buildTexts(slot, nullptr);
+    builds.english = buildTexts(slot, english);
+    return builds;
 }
 
 const char *const CataloguePath = "translations/vexaroui_en.ts";
@@ -262,9 +267,16 @@ private slots:
     void formShowsEnglish();
     void formKeepsDanishWithoutTranslator_data() { formRows(); }
     void formKeepsDanishWithoutTranslator();
+    void hostFindsTranslationByLocale_data();
+    void hostFindsTranslationByLocale();
 
 private:
     void formRows();
+    // Building is what costs (most of all under the sanitizers): each form is
+    // built three times, once for all the tests.
+    const FormBuilds &builds(int slot);
+
+    QHash<int, FormBuilds> m_builds;
 
     Catalogue m_catalogue;
     QTranslator m_english;
@@ -288,6 +300,14 @@ void tst_Translations::cleanup()
 {
     m_warnings->verifyNone();
     m_warnings.reset();
+}
+
+const FormBuilds &tst_Translations::builds(int slot)
+{
+    auto it = m_builds.find(slot);
+    if (it == m_builds.end())
+        it = m_builds.insert(slot, buildThreeTimes(slot, &m_english));
+    return *it;
 }
 
 void tst_Translations::formRows()
@@ -332,11 +352,11 @@ void tst_Translations::catalogueMatchesForm()
 {
     QFETCH(int, slot);
     QFETCH(QString, form);
-    const MarkedForm marked = buildMarked(slot);
+    const FormBuilds &built = builds(slot);
 
     QStringList problems;
     QSet<Text> lookedUp;
-    for (const MarkingTranslator::Lookup &lookup : marked.lookups) {
+    for (const MarkingTranslator::Lookup &lookup : built.lookups) {
         lookedUp.insert(lookup.text);
         if (lookup.context != form) {
             problems.append(QStringLiteral("%1 looks up %2 in context %3, not its own")
@@ -361,14 +381,14 @@ void tst_Translations::formShowsEnglish()
 {
     QFETCH(int, slot);
     QFETCH(QString, form);
-    const MarkedForm marked = buildMarked(slot);
-    const Texts danish = buildTexts(slot, nullptr);
-    const Texts english = buildTexts(slot, &m_english);
-    QCOMPARE(english.keys(), marked.texts.keys());
+    const FormBuilds &built = builds(slot);
+    const Texts &danish = built.danish;
+    const Texts &english = built.english;
+    QCOMPARE(english.keys(), built.marked.keys());
 
     QStringList problems;
-    QVector<bool> landed(marked.lookups.size(), false);
-    for (auto it = marked.texts.constBegin(); it != marked.texts.constEnd(); ++it) {
+    QVector<bool> landed(built.lookups.size(), false);
+    for (auto it = built.marked.constBegin(); it != built.marked.constEnd(); ++it) {
         const QString &key = it.key();
         const int lookup = MarkingTranslator::lookupIn(it.value());
         if (lookup < 0) {
@@ -380,7 +400,7 @@ void tst_Translations::formShowsEnglish()
             continue;
         }
         landed[lookup] = true;
-        const MarkingTranslator::Lookup &text = marked.lookups[lookup];
+        const MarkingTranslator::Lookup &text = built.lookups[lookup];
         const QByteArray context = text.context.toUtf8();
         const QByteArray source = text.text.source.toUtf8();
         const QByteArray disambiguation = text.text.disambiguation.toUtf8();
@@ -404,7 +424,7 @@ void tst_Translations::formShowsEnglish()
     for (int lookup = 0; lookup < landed.size(); ++lookup) {
         if (!landed[lookup]) {
             problems.append(QStringLiteral("%1: %2 is looked up, but no property read here shows it")
-                                .arg(form, marked.lookups[lookup].text.quoted()));
+                                .arg(form, built.lookups[lookup].text.quoted()));
         }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
@@ -413,21 +433,44 @@ void tst_Translations::formShowsEnglish()
 void tst_Translations::formKeepsDanishWithoutTranslator()
 {
     QFETCH(int, slot);
-    const MarkedForm marked = buildMarked(slot);
-    const Texts danish = buildTexts(slot, nullptr);
-    QCOMPARE(danish.keys(), marked.texts.keys());
+    const FormBuilds &built = builds(slot);
+    const Texts &danish = built.danish;
+    QCOMPARE(danish.keys(), built.marked.keys());
 
     QSet<int> landed;
-    for (auto it = marked.texts.constBegin(); it != marked.texts.constEnd(); ++it) {
+    for (auto it = built.marked.constBegin(); it != built.marked.constEnd(); ++it) {
         const int lookup = MarkingTranslator::lookupIn(it.value());
         if (lookup < 0) {
             QCOMPARE(danish.value(it.key()), it.value());
             continue;
         }
         landed.insert(lookup);
-        QCOMPARE(danish.value(it.key()), shownAs(it.key(), marked.lookups[lookup].text.source));
+        QCOMPARE(danish.value(it.key()), shownAs(it.key(), built.lookups[lookup].text.source));
     }
-    QCOMPARE(landed.size(), marked.lookups.size());
+    QCOMPARE(landed.size(), built.lookups.size());
+}
+
+// The file name lets a host load by locale, as the README shows.
+void tst_Translations::hostFindsTranslationByLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("en") << "en" << true;
+    QTest::newRow("en_GB") << "en_GB" << true;
+    QTest::newRow("en_US") << "en_US" << true;
+    QTest::newRow("da_DK: the forms' own") << "da_DK" << false;
+    QTest::newRow("de_DE: none") << "de_DE" << false;
+}
+
+void tst_Translations::hostFindsTranslationByLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, english);
+    QTranslator translator;
+    const QString dir = QFileInfo(QStringLiteral(VEXARO_ENGLISH_QM)).absolutePath();
+    QCOMPARE(translator.load(QLocale(locale), QStringLiteral("vexaroui"), QStringLiteral("_"), dir), english);
+    if (english)
+        QCOMPARE(translator.translate("MsgBoxClass", "Annuller"), QStringLiteral("Cancel"));
 }
 
 QTEST_MAIN(tst_Translations)
