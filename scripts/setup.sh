@@ -4,8 +4,8 @@
 set -eu
 
 # Qt draws text with fontconfig fonts; without any, the offscreen platform warns.
-# lupdate and lrelease come with qttools5-dev-tools, their CMake commands with
-# qttools5-dev.
+# lupdate and lrelease come with qttools5-dev-tools; their CMake commands, and
+# the Designer and UiTools modules, with qttools5-dev.
 packages="cmake ninja-build g++ binutils qtbase5-dev qtbase5-dev-tools qttools5-dev-tools qttools5-dev fonts-dejavu-core"
 
 missing=""
