@@ -5,6 +5,7 @@
 // host's images under ":/quorvel/UIResources/").
 
 #include "formcatalog.h"
+#include "formdump.h"
 #include "formrenderer.h"
 #include "placeholderskin.h"
 #include "resourcecheck.h"
@@ -13,6 +14,7 @@
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QDir>
 #include <QtCore/QLocale>
+#include <QtCore/QSaveFile>
 #include <QtCore/QSet>
 #include <QtCore/QTemporaryFile>
 #include <QtCore/QTextStream>
@@ -73,7 +75,7 @@ bool loadLanguage(QTranslator &translator, const QString &language, QString *err
 bool needsNoDisplay(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"--list", "--all", "--out", "--check-resources", "--help", "-h", "--version"}) {
+        for (const char *option : {"--list", "--all", "--out", "--dump", "--check-resources", "--help", "-h", "--version"}) {
             if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
                 return true;
         }
@@ -143,6 +145,27 @@ int render(const FormCatalog &catalog, const QVector<const FormCatalog::Form *> 
     return Ok;
 }
 
+// Writes each form's dump to <dir>/<Form>.txt, or to standard output.
+int dump(const FormCatalog &catalog, const QVector<const FormCatalog::Form *> &forms, const QString &outDir)
+{
+    QDir dir(outDir);
+    if (!outDir.isEmpty() && !dir.mkpath(QStringLiteral(".")))
+        return fail(QStringLiteral("cannot create the output folder %1").arg(outDir));
+    for (const FormCatalog::Form *form : forms) {
+        const QString text = FormDump::dump([&catalog, form](QWidget *host) { catalog.build(form->slot, host); });
+        if (outDir.isEmpty()) {
+            out() << text;
+            continue;
+        }
+        QSaveFile file(dir.filePath(form->name + QStringLiteral(".txt")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
+            return fail(QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()));
+    }
+    if (!outDir.isEmpty())
+        out() << "Wrote " << forms.size() << " dump(s) to " << dir.absolutePath() << Qt::endl;
+    return Ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -160,6 +183,8 @@ int main(int argc, char *argv[])
         "  vexaro-preview --out DIR NavBar Flower  render the forms named\n"
         "  vexaro-preview --list                 list the forms\n"
         "  vexaro-preview --language en NavBar   show a form in English\n"
+        "  vexaro-preview --dump NavBar          write what a host sees of a form as text\n"
+        "  vexaro-preview --dump --all --out DIR write every form's text to DIR/<Form>.txt\n"
         "  vexaro-preview --check-resources PATH compare a host's images (folder or .qrc) with the forms' needs\n\n"
         "A form is named by its class (NavBarClass), its class without \"Class\" (NavBar),\n"
         "its factory operation (createNavBar, NavBar) or its slot number (25)."));
@@ -168,6 +193,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption allOption(QStringLiteral("all"), QStringLiteral("Render every form (with --out)."));
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Render to PNG files in <dir>."),
                                        QStringLiteral("dir"));
+    const QCommandLineOption dumpOption(QStringLiteral("dump"),
+                                        QStringLiteral("Write the forms' members and properties as text (to <dir>/<Form>.txt with --out)."));
     const QCommandLineOption translationOption(QStringLiteral("translation"),
                                                QStringLiteral("Install the translation <file.qm> first."),
                                                QStringLiteral("file.qm"));
@@ -180,7 +207,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption moduleOption(QStringLiteral("module"),
                                           QStringLiteral("Load <module> instead of VexaroUI_NEW."),
                                           QStringLiteral("module"), QStringLiteral("VexaroUI_NEW"));
-    parser.addOptions({listOption, allOption, outOption, translationOption, languageOption, checkOption, moduleOption});
+    parser.addOptions({listOption, allOption, outOption, dumpOption, translationOption, languageOption, checkOption,
+                       moduleOption});
     parser.addPositionalArgument(QStringLiteral("forms"), QStringLiteral("The forms to show or render."),
                                  QStringLiteral("[form...]"));
     parser.process(app);
@@ -189,12 +217,15 @@ int main(int argc, char *argv[])
         return checkResources(parser.value(checkOption));
 
     const QStringList names = parser.positionalArguments();
-    const bool rendering = parser.isSet(outOption);
-    if (parser.isSet(allOption) && !rendering)
+    const bool dumping = parser.isSet(dumpOption);
+    const bool rendering = parser.isSet(outOption) && !dumping;
+    if (dumping && !parser.isSet(allOption) && names.isEmpty())
+        return fail(QStringLiteral("name the forms to dump, or use --all"));
+    if (parser.isSet(allOption) && !rendering && !dumping)
         return fail(QStringLiteral("--all renders to files: give the folder with --out DIR"));
     if (rendering && !parser.isSet(allOption) && names.isEmpty())
         return fail(QStringLiteral("name the forms to render, or use --all"));
-    if (!rendering && !parser.isSet(listOption) && names.isEmpty()) {
+    if (!rendering && !dumping && !parser.isSet(listOption) && names.isEmpty()) {
         parser.showHelp(Error);
     }
 
@@ -241,6 +272,8 @@ int main(int argc, char *argv[])
 
         if (parser.isSet(listOption)) {
             list(catalog);
+        } else if (dumping) {
+            result = dump(catalog, chosen, parser.value(outOption));
         } else if (rendering) {
             result = render(catalog, chosen, parser.value(outOption));
         } else {
