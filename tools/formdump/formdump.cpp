@@ -95,7 +95,12 @@ struct Entry
     QString label;        // property or detail; empty for a plain list line
     QString value;        // a leading '\n' makes a block of lines
     bool shown = true;
+    const char *property = nullptr; // the label of a property line, made only when written
 };
+
+// The value of a property line equal to the default widget's. Most lines
+// are, and their values are neither described nor written.
+const QString AtDefault = QStringLiteral("(default)");
 
 bool isMember(const QObject *object)
 {
@@ -475,12 +480,20 @@ private:
             if (!property.isReadable() || !property.isWritable() || !property.isStored()
                 || std::strcmp(property.name(), "objectName") == 0)
                 continue;
-            const QString value = describeProperty(property, property.read(widget), *m_images);
-            const int baseIndex = base->metaObject()->indexOfProperty(property.name());
-            const QString baseValue = baseIndex < 0
-                ? QString()
-                : describeProperty(property, base->metaObject()->property(baseIndex).read(base), *m_images);
-            add(latin1(property.name()), value, value != baseValue);
+            const QVariant value = property.read(widget);
+            const BaseValue &baseValue = this->baseValue(base, property, i);
+            // Fonts and palettes compare equal whatever was set explicitly;
+            // their text tells.
+            const int type = value.userType();
+            Entry entry{false, QString(), AtDefault, false, property.name()};
+            if (type == QMetaType::QFont || type == QMetaType::QPalette || value != baseValue.value) {
+                const QString text = describeProperty(property, value, *m_images);
+                if (text != baseValue.text) {
+                    entry.value = text;
+                    entry.shown = true;
+                }
+            }
+            m_entries.append(entry);
         }
         // Hidden by the form (or by its stack), not merely not shown yet.
         const bool hidden = widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide);
@@ -538,6 +551,33 @@ private:
         }
     }
 
+    struct BaseValue
+    {
+        QVariant value;
+        QString text;
+    };
+
+    // A default widget's value, read and described once per class and
+    // property; 'index' is the property's index in the member's class (the
+    // default widget belongs to that class alone).
+    const BaseValue &baseValue(const QObject *base, const QMetaProperty &property, int index)
+    {
+        QVector<BaseValue> &values = m_baseValues[base];
+        if (values.size() <= index)
+            values.resize(index + 1);
+        BaseValue &found = values[index];
+        if (found.text.isNull()) {
+            const int baseIndex = base->metaObject()->indexOfProperty(property.name());
+            if (baseIndex >= 0) {
+                found.value = base->metaObject()->property(baseIndex).read(base);
+                found.text = describeProperty(property, found.value, *m_images);
+            } else {
+                found.text = QStringLiteral("(no such property)");
+            }
+        }
+        return found;
+    }
+
     template<class Value>
     void listIfSet(const QString &label, int count, Value value)
     {
@@ -562,6 +602,7 @@ private:
     const SkinImageNames *m_images;
     const bool m_details;
     Defaults m_defaults;
+    QHash<const QObject *, QVector<BaseValue>> m_baseValues;
     QVector<Entry> m_entries;
 };
 
@@ -578,10 +619,11 @@ void write(QString &out, const Entry &entry)
         out += QLatin1Char('\n') + entry.value + QLatin1Char('\n');
         return;
     }
-    if (entry.label.isEmpty()) {
+    const QString label = entry.property ? latin1(entry.property) : entry.label;
+    if (label.isEmpty()) {
         out += QStringLiteral("    ") + entry.value + QLatin1Char('\n');
     } else if (entry.value.startsWith(QLatin1Char('\n'))) {
-        out += QStringLiteral("    ") + entry.label + QStringLiteral(":\n");
+        out += QStringLiteral("    ") + label + QStringLiteral(":\n");
         // Trailing blanks are dropped: they mean nothing in a style sheet, and
         // a snapshot file should not carry them.
         const QStringList lines = entry.value.mid(1).split(QLatin1Char('\n'));
@@ -592,7 +634,7 @@ void write(QString &out, const Entry &entry)
             out += text + QLatin1Char('\n');
         }
     } else {
-        out += QStringLiteral("    ") + entry.label + QStringLiteral(": ") + entry.value + QLatin1Char('\n');
+        out += QStringLiteral("    ") + label + QStringLiteral(": ") + entry.value + QLatin1Char('\n');
     }
 }
 
