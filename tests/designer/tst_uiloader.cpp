@@ -34,8 +34,18 @@ private slots:
             files << it.next();
         files.sort();
         QCOMPARE(files.size(), 51);
-        for (const QString &path : files)
+        for (const QString &path : files) {
+#ifdef VEXARO_SANITIZED
+            // Under the sanitizers, whose stack on every allocation makes
+            // QUiLoader slow, a sample that holds every custom widget the
+            // forms use: the sanitizers check the loader, the plugin and the
+            // module, which the normal build already compares for every form.
+            static const QStringList sample{"NavBarClass", "SocialVideoClass", "VideoDetailClass"};
+            if (!sample.contains(QFileInfo(path).completeBaseName()))
+                continue;
+#endif
             QTest::newRow(qPrintable(root.relativeFilePath(path))) << path;
+        }
     }
 
     // Only the structure is compared: object names, classes (the custom

@@ -60,6 +60,21 @@ bool readSnapshot(const QString &form, QString *text)
     return true;
 }
 
+// Under the sanitizers, whose stack on every allocation makes a dump about
+// fifty times slower, only forms that together hold every custom widget, a
+// grid, icons, pixmaps, a text edit and a combo box are compared: the
+// sanitizers check the dump's and the forms' code, which the normal build
+// already compares for every form.
+bool comparedHere(const QString &form)
+{
+#ifdef VEXARO_SANITIZED
+    return QStringList{"NavBarClass", "SocialVideoClass", "VideoDetailClass", "uploadDialogClass"}.contains(form);
+#else
+    Q_UNUSED(form);
+    return true;
+#endif
+}
+
 const char Advice[] = "if the change is intended, run scripts/update-snapshots.sh and review git diff tests/data/snapshots";
 
 } // namespace
@@ -79,8 +94,10 @@ private slots:
     void matchesSnapshot_data()
     {
         QTest::addColumn<QString>("form");
-        for (const TestData::FormRow &row : TestData::forms())
-            QTest::newRow(qPrintable(row.defaultName)) << row.defaultName;
+        for (const TestData::FormRow &row : TestData::forms()) {
+            if (comparedHere(row.defaultName))
+                QTest::newRow(qPrintable(row.defaultName)) << row.defaultName;
+        }
     }
 
     void matchesSnapshot()
