@@ -198,6 +198,7 @@ private slots:
         QTest::newRow("no such language") << QStringList{"--language", "fr", "--list"} << "no translation for \"fr\"";
         QTest::newRow("two translations") << QStringList{"--language", "en", "--translation", VEXARO_ENGLISH_QM, "--list"}
                                           << "not both";
+        QTest::newRow("dump without forms") << QStringList{"--dump"} << "name the forms to dump";
     }
 
     void clearErrors()
@@ -251,6 +252,19 @@ private slots:
             QSKIP("lrelease is not available");
         QCOMPARE(preview({QStringLiteral("--translation"), qm, QStringLiteral("--out"), dir.path(), QStringLiteral("Flower")}).exitCode, 0);
         QCOMPARE(preview({QStringLiteral("--translation"), dir.filePath(QStringLiteral("none.qm")), QStringLiteral("--list")}).exitCode, 2);
+    }
+
+    // The tool writes what the snapshot test compares, so that
+    // scripts/update-snapshots.sh rewrites exactly the files the test reads.
+    void dumpsWhatTheSnapshotHolds()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(preview({QStringLiteral("--dump"), QStringLiteral("--out"), dir.path(), QStringLiteral("Flower")}).exitCode, 0);
+        QFile written(dir.filePath(QStringLiteral("FlowerClass.txt")));
+        QFile snapshot(QStringLiteral(VEXARO_TEST_DATA_DIR "/snapshots/FlowerClass.txt"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(snapshot.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(written.readAll()), QString::fromUtf8(snapshot.readAll()));
     }
 };
 
