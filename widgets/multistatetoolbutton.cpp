@@ -22,7 +22,7 @@ void MultiStateToolButton::setText(const QString &text)
     const qint64 width = QFontMetrics(bold).horizontalAdvance(text) + 2 * qint64(m_textPadding);
     // An absurd padding gives the narrowest or widest width Qt allows (a
     // minimum of QWIDGETSIZE_MAX itself would read as no minimum).
-    setFixedWidth(int(qBound<qint64>(0, width, QWIDGETSIZE_MAX - 1)));
+    setFixedWidth(int(qBound(qint64(0), width, qint64(QWIDGETSIZE_MAX - 1))));
 
     QAbstractButton::setText(text);
 }
@@ -96,7 +96,11 @@ void MultiStateToolButton::focusOutEvent(QFocusEvent *event)
     QToolButton::focusOutEvent(event);
 }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+void MultiStateToolButton::enterEvent(QEnterEvent *event)
+#else
 void MultiStateToolButton::enterEvent(QEvent *event)
+#endif
 {
     // A hovered selected tab shows the normal sheet so that its hover rules
     // apply; the selected look comes back on leave.

@@ -69,9 +69,9 @@ void qelidedlabel::refit()
 {
     const QFontMetrics metrics = fontMetrics();
     // Any reserved width is allowed, INT_MIN and INT_MAX included.
-    const int available = int(qBound<qint64>(std::numeric_limits<int>::min(),
-                                             qint64(width()) - d->reservedWidth,
-                                             std::numeric_limits<int>::max()));
+    const int available = int(qBound(qint64(std::numeric_limits<int>::min()),
+                                       qint64(width()) - d->reservedWidth,
+                                       qint64(std::numeric_limits<int>::max())));
     if (metrics.horizontalAdvance(d->fullText) > available) {
         // Qt::ElideNone gives back the whole text; painting clips it then.
         QLabel::setText(metrics.elidedText(d->fullText, d->elideMode, available, 0));

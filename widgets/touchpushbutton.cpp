@@ -12,7 +12,11 @@ TouchPushButton::TouchPushButton(QWidget *parent)
 
 TouchPushButton::~TouchPushButton() = default;
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+bool TouchPushButton::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+#else
 bool TouchPushButton::nativeEvent(const QByteArray &eventType, void *message, long *result)
+#endif
 {
     Q_UNUSED(result)
     return d->nativeEvent(eventType, message);

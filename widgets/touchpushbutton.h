@@ -27,7 +27,11 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     // Watches for the start of a touch contact; never consumes a message.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+#else
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
+#endif
 
 private:
     const std::unique_ptr<LongTouch> d;

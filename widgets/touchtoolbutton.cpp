@@ -12,7 +12,11 @@ TouchToolButton::TouchToolButton(QWidget *parent)
 
 TouchToolButton::~TouchToolButton() = default;
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+bool TouchToolButton::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+#else
 bool TouchToolButton::nativeEvent(const QByteArray &eventType, void *message, long *result)
+#endif
 {
     Q_UNUSED(result)
     return d->nativeEvent(eventType, message);

@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(picture.size(), expected);
         QFile index(out.filePath(QStringLiteral("index.html")));
         QVERIFY(index.open(QIODevice::ReadOnly));
-        QVERIFY(index.readAll().contains(form.toUtf8() + ".png"));
+        QVERIFY(index.readAll().contains(QByteArray(form.toUtf8() + ".png")));
     }
 
     void skinnedFormIsNotBlank()
@@ -246,8 +246,13 @@ private slots:
                      "<translation>Flower form</translation></message></context></TS>");
         tsFile.close();
         const QString qm = dir.filePath(QStringLiteral("t.qm"));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        const QString binaries = QLibraryInfo::path(QLibraryInfo::BinariesPath);
+#else
+        const QString binaries = QLibraryInfo::location(QLibraryInfo::BinariesPath);
+#endif
         QProcess lrelease;
-        lrelease.start(QLibraryInfo::location(QLibraryInfo::BinariesPath) + QStringLiteral("/lrelease"), {ts, QStringLiteral("-qm"), qm});
+        lrelease.start(binaries + QStringLiteral("/lrelease"), {ts, QStringLiteral("-qm"), qm});
         if (!lrelease.waitForFinished() || lrelease.exitCode() != 0)
             QSKIP("lrelease is not available");
         QCOMPARE(preview({QStringLiteral("--translation"), qm, QStringLiteral("--out"), dir.path(), QStringLiteral("Flower")}).exitCode, 0);

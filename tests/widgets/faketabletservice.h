@@ -15,6 +15,13 @@ struct FakeNativeMessage
     quint32 message = 0;
 };
 
+// Where QWidget::nativeEvent stores its result.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+using NativeEventResult = qintptr;
+#else
+using NativeEventResult = long;
+#endif
+
 // Records what the widgets ask of the tablet service and keeps one property
 // value per widget, starting from 'initialProperty'.
 class FakeTabletService final : public TabletService::Backend

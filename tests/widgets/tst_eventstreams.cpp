@@ -54,7 +54,7 @@ public:
     void touchDown()
     {
         FakeNativeMessage message{TabletService::ContactQueryMessage};
-        long result = 0;
+        NativeEventResult result = 0;
         this->nativeEvent(FakeTabletService::eventType(), &message, &result);
     }
 };
@@ -97,7 +97,7 @@ public:
     // A small move from 'pos', staying inside the int range.
     QPoint nudged(const QPoint &pos)
     {
-        auto nudge = [this](int v) { return int(qBound<qint64>(IntMin + 2, qint64(v) + number(-300, 300), IntMax)); };
+        auto nudge = [this](int v) { return int(qBound(qint64(IntMin + 2), qint64(v) + number(-300, 300), qint64(IntMax))); };
         return QPoint(nudge(pos.x()), nudge(pos.y()));
     }
 
@@ -191,8 +191,14 @@ void Stream::run(Subject &subject, int length)
         case 8: {
             const bool enter = pick(2);
             ReplayLog::step(enter ? QStringLiteral("enter") : QStringLiteral("leave"));
-            QEvent event(enter ? QEvent::Enter : QEvent::Leave);
-            send(widget, &event);
+            if (enter) {
+                const QPointF at(m_pos);
+                QEnterEvent event(at, at, at);
+                send(widget, &event);
+            } else {
+                QEvent event(QEvent::Leave);
+                send(widget, &event);
+            }
             break;
         }
         case 9: {

@@ -17,10 +17,17 @@ void sendFocus(QWidget *widget, QEvent::Type type)
     QCoreApplication::sendEvent(widget, &event);
 }
 
-void sendPlain(QWidget *widget, QEvent::Type type)
+// Enter and leave as Qt delivers them: entering says where the pointer is.
+void sendCrossing(QWidget *widget, QEvent::Type type)
 {
-    QEvent event(type);
-    QCoreApplication::sendEvent(widget, &event);
+    if (type == QEvent::Enter) {
+        const QPoint local = widget->rect().center();
+        QEnterEvent event(local, widget->mapTo(widget->window(), local), widget->mapToGlobal(local));
+        QCoreApplication::sendEvent(widget, &event);
+    } else {
+        QEvent event(type);
+        QCoreApplication::sendEvent(widget, &event);
+    }
 }
 
 // A button as the forms build it: sheet first, then the text through the
@@ -155,7 +162,7 @@ void tst_MultiStateToolButton::withoutSelectedSheetNothingIsReplaced()
         if (type == QEvent::FocusIn || type == QEvent::FocusOut)
             sendFocus(button.get(), type);
         else
-            sendPlain(button.get(), type);
+            sendCrossing(button.get(), type);
         QCOMPARE(button->styleSheet(), later);
     }
 }
@@ -202,7 +209,7 @@ void tst_MultiStateToolButton::sheetSwitching()
         if (type == QEvent::FocusIn || type == QEvent::FocusOut)
             sendFocus(button.get(), QEvent::Type(type));
         else
-            sendPlain(button.get(), QEvent::Type(type));
+            sendCrossing(button.get(), QEvent::Type(type));
     }
     QCOMPARE(button->styleSheet(), expected);
 }
@@ -228,7 +235,7 @@ void tst_MultiStateToolButton::leaveKeepsFocusedHighlight()
     const QString highlight = QStringLiteral("QToolButton{font: bold;border: none;color: white;}");
     QCOMPARE(button->styleSheet(), highlight);
 
-    sendPlain(button, QEvent::Leave);
+    sendCrossing(button, QEvent::Leave);
     QCOMPARE(button->styleSheet(), highlight);
 
     button->clearFocus();

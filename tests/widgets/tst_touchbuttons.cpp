@@ -30,7 +30,7 @@ using Factory = std::function<QAbstractButton *()>;
 struct Subject
 {
     std::unique_ptr<QAbstractButton> button;
-    std::function<bool(const QByteArray &, void *, long *)> nativeEvent;
+    std::function<bool(const QByteArray &, void *, NativeEventResult *)> nativeEvent;
 };
 
 Subject makeSubject(const QString &kind)
@@ -39,13 +39,13 @@ Subject makeSubject(const QString &kind)
     if (kind == QLatin1String("push")) {
         auto *button = new Probe<TouchPushButton>(nullptr);
         subject.button.reset(button);
-        subject.nativeEvent = [button](const QByteArray &type, void *message, long *result) {
+        subject.nativeEvent = [button](const QByteArray &type, void *message, NativeEventResult *result) {
             return button->nativeEvent(type, message, result);
         };
     } else {
         auto *button = new Probe<TouchToolButton>(nullptr);
         subject.button.reset(button);
-        subject.nativeEvent = [button](const QByteArray &type, void *message, long *result) {
+        subject.nativeEvent = [button](const QByteArray &type, void *message, NativeEventResult *result) {
             return button->nativeEvent(type, message, result);
         };
     }
@@ -131,7 +131,7 @@ void tst_TouchButtons::cleanupTestCase()
 bool tst_TouchButtons::touchDown(Subject &subject)
 {
     FakeNativeMessage message{TabletService::ContactQueryMessage};
-    long result = 0;
+    NativeEventResult result = 0;
     return subject.nativeEvent(FakeTabletService::eventType(), &message, &result);
 }
 
@@ -159,7 +159,7 @@ void tst_TouchButtons::contactQuery()
 
     // Another message, or another event type, is not a touch-down.
     FakeNativeMessage other{0x0201};
-    long result = 0;
+    NativeEventResult result = 0;
     QVERIFY(!subject.nativeEvent(FakeTabletService::eventType(), &other, &result));
     FakeNativeMessage query{TabletService::ContactQueryMessage};
     QVERIFY(!subject.nativeEvent(QByteArrayLiteral("xcb_generic_event_t"), &query, &result));
@@ -182,8 +182,9 @@ void tst_TouchButtons::disabledIgnoresTouch()
 
     // A disabled widget receives no mouse events from the platform; sent
     // directly, the release takes the base path and does nothing.
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
+    const QPoint at(10, 10);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, subject.button->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(subject.button.get(), &release);
     QCOMPARE(counters.rightClicked.count(), 0);
     QCOMPARE(counters.clicked.count(), 0);
