@@ -135,6 +135,20 @@ private slots:
         }
     }
 
+    // The plain picture shows every widget at rest, wherever the pointer is.
+    // The view mode panel is two alike buttons side by side, the first in the
+    // corner where a window shown at the origin finds the pointer.
+    void plainPictureHasNothingHovered()
+    {
+        QTemporaryDir out;
+        const Run run = preview({QStringLiteral("--out"), out.path(), QStringLiteral("ViewModePanel")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const QImage picture(out.filePath(QStringLiteral("ViewModePanelClass.png")));
+        QVERIFY(!picture.isNull());
+        const int middle = picture.height() / 2;
+        QCOMPARE(QColor(picture.pixel(picture.width() / 4, middle)), QColor(picture.pixel(picture.width() * 3 / 4, middle)));
+    }
+
     void listsEveryForm()
     {
         const Run run = preview({QStringLiteral("--list")});

@@ -3,6 +3,7 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QSaveFile>
 #include <QtCore/QTextStream>
+#include <QtGui/QCursor>
 #include <QtGui/QImage>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
@@ -61,6 +62,10 @@ bool FormRenderer::render(const FormCatalog::Form &form)
         m_error = QStringLiteral("slot %1 gave no form object").arg(form.slot);
         return false;
     }
+    // A window shown under the pointer has the widget there hovered (Qt 6
+    // says so even offscreen, where the pointer starts inside a window at the
+    // origin): the form goes beside the pointer, so the plain picture is plain.
+    host.move(QCursor::pos() + QPoint(1, 1));
     host.show();
     settle();
 
