@@ -148,10 +148,7 @@ void tst_PhotoForms::danishTexts()
     QFETCH(QByteArray, property);
     QFETCH(QString, text);
 
-    std::unique_ptr<QWidget> host(buildFormByName(form));
-    QWidget *widget = child(host.get(), object);
-    QVERIFY(widget);
-    QCOMPARE(widget->property(property.constData()).toString(), text);
+    QCOMPARE(builtProperty(form, object, property.constData()).toString(), text);
 }
 
 void tst_PhotoForms::sheetsNameTheirImages_data()
@@ -303,12 +300,9 @@ void tst_PhotoForms::sheetFontsReachTheWidgets()
     QFETCH(int, pixelSize);
     QFETCH(bool, bold);
 
-    std::unique_ptr<QWidget> host(buildFormByName(form));
-    QWidget *widget = child(host.get(), object);
-    QVERIFY(widget);
-    widget->ensurePolished();
-    QCOMPARE(widget->font().pixelSize(), pixelSize);
-    QCOMPARE(widget->font().bold(), bold);
+    const QFont font = builtFont(form, object);
+    QCOMPARE(font.pixelSize(), pixelSize);
+    QCOMPARE(font.bold(), bold);
 }
 
 void tst_PhotoForms::fixedSizeButtons_data()

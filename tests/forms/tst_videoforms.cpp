@@ -112,10 +112,7 @@ void tst_VideoForms::danishTexts()
     QFETCH(QByteArray, property);
     QFETCH(QString, text);
 
-    std::unique_ptr<QWidget> host(buildFormByName(form));
-    QWidget *widget = child(host.get(), object);
-    QVERIFY(widget);
-    QCOMPARE(widget->property(property.constData()).toString(), text);
+    QCOMPARE(builtProperty(form, object, property.constData()).toString(), text);
 }
 
 void tst_VideoForms::sheetFontsReachTheWidgets_data()
@@ -137,12 +134,9 @@ void tst_VideoForms::sheetFontsReachTheWidgets()
     QFETCH(QString, object);
     QFETCH(int, pixelSize);
 
-    std::unique_ptr<QWidget> host(buildFormByName(form));
-    QWidget *widget = child(host.get(), object);
-    QVERIFY(widget);
-    widget->ensurePolished();
-    QCOMPARE(widget->font().pixelSize(), pixelSize);
-    QVERIFY(!widget->font().bold());
+    const QFont font = builtFont(form, object);
+    QCOMPARE(font.pixelSize(), pixelSize);
+    QVERIFY(!font.bold());
 }
 
 void tst_VideoForms::sliderClickJumps_data()

@@ -40,6 +40,25 @@ QWidget *buildFormByName(const QString &form, QWidget *parent)
     qFatal("no form called %s", qPrintable(form));
 }
 
+QVariant builtProperty(const QString &form, const QString &object, const char *property)
+{
+    const std::unique_ptr<QWidget> host(buildFormByName(form));
+    const QWidget *widget = host->findChild<QWidget *>(object);
+    QTest::qVerify(widget != nullptr, "widget", qPrintable(form + QLatin1String(" has no ") + object), __FILE__, __LINE__);
+    return widget ? widget->property(property) : QVariant();
+}
+
+QFont builtFont(const QString &form, const QString &object)
+{
+    const std::unique_ptr<QWidget> host(buildFormByName(form));
+    QWidget *widget = host->findChild<QWidget *>(object);
+    QTest::qVerify(widget != nullptr, "widget", qPrintable(form + QLatin1String(" has no ") + object), __FILE__, __LINE__);
+    if (!widget)
+        return QFont();
+    widget->ensurePolished();
+    return widget->font();
+}
+
 void settle()
 {
     for (int i = 0; i < 3; ++i) {

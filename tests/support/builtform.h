@@ -3,7 +3,9 @@
 #include "VexaroForms.h"
 #include "uimodule.h"
 
+#include <QtCore/QVariant>
 #include <QtCore/QtGlobal>
+#include <QtGui/QFont>
 #include <QtWidgets/QWidget>
 
 #include <memory>
@@ -25,6 +27,13 @@ T *child(QWidget *host, const QString &name)
         qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
     return found;
 }
+
+// The value of 'property' on the member 'object' of 'form', built afresh into
+// a new host; fails the running test when the form has no such member.
+QVariant builtProperty(const QString &form, const QString &object, const char *property);
+
+// The font of that member once its style sheets apply.
+QFont builtFont(const QString &form, const QString &object);
 
 // Lets pending layout requests and show events run.
 void settle();
