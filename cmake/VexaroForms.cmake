@@ -24,8 +24,8 @@ function(vexaro_compile_forms objects_var probes_var)
         set(object ${gen}/${form}Object.cpp)
         set(probe ${gen}/${form}Probe.cpp)
         add_custom_command(OUTPUT ${uih}
-            COMMAND Qt5::uic -o ${uih} ${ui}
-            DEPENDS ${ui} Qt5::uic
+            COMMAND Qt::uic -o ${uih} ${ui}
+            DEPENDS ${ui} Qt::uic
             COMMENT "uic ${form}.ui"
             VERBATIM)
         add_custom_command(OUTPUT ${iface} ${object} ${probe}
