@@ -8,8 +8,9 @@ set -eu
 # the Designer and UiTools modules, with qttools5-dev.
 packages="cmake ninja-build g++ binutils qtbase5-dev qtbase5-dev-tools qttools5-dev-tools qttools5-dev fonts-dejavu-core"
 # Qt 6 is for the second build of the same sources, with the same tools:
-# lrelease and lupdate (qt6-l10n-tools), Designer and UiTools (qt6-tools-dev).
-packages="$packages qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools"
+# lrelease and lupdate (qt6-l10n-tools), Designer and UiTools (qt6-tools-dev;
+# UiTools needs OpenGLWidgets, whose CMake package needs libqt6opengl6-dev).
+packages="$packages qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev"
 
 missing=""
 for p in $packages; do

@@ -1,12 +1,14 @@
 // A host of the installed module: loads it by path with QLibrary, builds a form
 // through the factory, and calls a custom widget's own method (the reason to
-// link the package at all). Exits 0 when everything worked.
+// link the package at all), and loads the installed English translation.
+// Exits 0 when everything worked.
 
 #include "VexaroForms.h"
 #include "qelidedlabel.h"
 #include "uifactory.h"
 
 #include <QtCore/QLibrary>
+#include <QtCore/QTranslator>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QToolButton>
 
@@ -45,6 +47,11 @@ int main(int argc, char *argv[])
     label.setText(QStringLiteral("Billeder"));
     if (label.text() != QLatin1String("Billeder")) {
         std::fprintf(stderr, "host: the label lost its text\n");
+        return 1;
+    }
+    QTranslator english;
+    if (!english.load(QStringLiteral("vexaroui_en"), QStringLiteral(VEXARO_TRANSLATIONS_DIR)) || english.isEmpty()) {
+        std::fprintf(stderr, "host: the installed English translation does not load\n");
         return 1;
     }
     std::printf("host: built NavBarClass with the module of Qt %s\n", qVersion());
