@@ -238,12 +238,17 @@ QString describeBrush(const QBrush &brush)
     return text;
 }
 
-// Only the roles set on the widget or its parents.
+// Only the roles set on the widget or its parents. The placeholder colour is
+// left out: Qt derives it from the text colour a sheet sets, and each Qt
+// version derives it differently (Qt 6 halves its alpha), while the Text
+// role already shows what the form set.
 QString describePalette(const QPalette &palette)
 {
     QStringList roles;
     for (int r = 0; r < QPalette::NColorRoles; ++r) {
         const auto role = QPalette::ColorRole(r);
+        if (role == QPalette::PlaceholderText)
+            continue;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
         bool set = false;
         for (int g = 0; g < QPalette::NColorGroups; ++g)
