@@ -1,26 +1,9 @@
 #pragma once
 
+#include "vexarowidgettable.h"
+
 #include <QtCore/QObject>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
-
-// What Designer needs to know about one of the module's widgets. The
-// collection holds one per class.
-struct VexaroWidgetDescription
-{
-    enum class Icon { TabButton, Slider, ScrollBar, ElidedLabel, TouchFrame, PushButton, ToolButton };
-
-    const char *className;
-    const char *baseClass;   // the Qt class it extends, as in the forms' <extends>
-    const char *includeFile; // as in the forms' <header>
-    const char *defaultName; // the object name of a new widget
-    const char *toolTip;
-    const char *whatsThis;
-    // <property> elements a new widget starts with: the values the forms use.
-    const char *defaultProperties;
-    bool container;
-    Icon icon;
-    QWidget *(*create)(QWidget *parent);
-};
 
 // Designer's view of one custom widget, made from its description. The widget
 // it creates is the module's own class, so a form shows in Designer as the

@@ -439,9 +439,10 @@ class Walk
 {
 public:
     // Without images only the members' lines are written.
-    explicit Walk(const SkinImageNames *images)
+    explicit Walk(const SkinImageNames *images, bool geometry = false)
         : m_images(images)
         , m_details(images != nullptr)
+        , m_geometry(geometry)
     {
     }
 
@@ -463,7 +464,10 @@ private:
     {
         QString childrensParent = parent;
         if (isMember(object)) {
-            m_entries.append({true, QString(), memberLine(object, parent), true});
+            QString line = memberLine(object, parent);
+            if (m_geometry)
+                line += geometryText(object);
+            m_entries.append({true, QString(), line, true});
             if (m_details) {
                 if (object->isWidgetType())
                     widgetDetails(static_cast<QWidget *>(object));
@@ -604,8 +608,16 @@ private:
         }
     }
 
+    static QString geometryText(const QObject *object)
+    {
+        const QRect rect = object->isWidgetType() ? static_cast<const QWidget *>(object)->geometry()
+                                                  : static_cast<const QLayout *>(object)->geometry();
+        return QStringLiteral(" at %1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+    }
+
     const SkinImageNames *m_images;
     const bool m_details;
+    const bool m_geometry;
     Defaults m_defaults;
     QHash<const QObject *, QVector<BaseValue>> m_baseValues;
     QVector<Entry> m_entries;
@@ -704,10 +716,10 @@ QString FormDump::dump(const Builder &build)
     return out;
 }
 
-QStringList FormDump::structure(QWidget *root)
+QStringList FormDump::structure(QWidget *root, bool geometry)
 {
     QStringList lines;
-    for (const Entry &entry : Walk(nullptr).run(root))
+    for (const Entry &entry : Walk(nullptr, geometry).run(root))
         lines << entry.value;
     return lines;
 }

@@ -29,6 +29,7 @@ public:
     static QString dump(const Builder &build);
 
     // Class, name and parent of every member under 'root', in tree order:
-    // the structure, without any property.
-    static QStringList structure(QWidget *root);
+    // the structure, without any property; with 'geometry', each member's
+    // geometry too.
+    static QStringList structure(QWidget *root, bool geometry = false);
 };
