@@ -1,0 +1,32 @@
+#include "customwidgetloader.h"
+
+#include "multistatetoolbutton.h"
+#include "vexarowidgettable.h"
+
+#include <QtWidgets/QWidget>
+
+CustomWidgetLoader::CustomWidgetLoader(QObject *parent)
+    : QUiLoader(parent)
+{
+}
+
+QWidget *CustomWidgetLoader::createWidget(const QString &className, QWidget *parent, const QString &name)
+{
+    if (const VexaroWidgetDescription *description = VexaroWidgetTable::find(className)) {
+        QWidget *widget = description->create(parent);
+        widget->setObjectName(name);
+        return widget;
+    }
+    return QUiLoader::createWidget(className, parent, name);
+}
+
+QWidget *CustomWidgetLoader::loadForm(QIODevice *ui)
+{
+    QWidget *form = load(ui);
+    if (!form)
+        return nullptr;
+    const QList<MultiStateToolButton *> buttons = form->findChildren<MultiStateToolButton *>();
+    for (MultiStateToolButton *button : buttons)
+        button->setText(button->text());
+    return form;
+}
