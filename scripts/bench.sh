@@ -12,6 +12,6 @@ build="${BENCH_BUILD_DIR:-build-bench}"
 # shellcheck disable=SC2086
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEXAROUI_SANITIZE= \
     -DVEXAROUI_BUILD_TESTS=OFF -DVEXAROUI_WARNINGS_AS_ERRORS=ON ${CMAKE_OPTIONS:-} >/dev/null
-cmake --build "$build" --target vexaro-bench
+cmake --build "$build" --target vexaro-bench >&2
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" QT_LOGGING_RULES="${QT_LOGGING_RULES:-qt.qpa.*=false}" \
     "$build/bin/vexaro-bench" "$@"
