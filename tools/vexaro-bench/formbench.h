@@ -57,8 +57,9 @@ public:
     struct ScalePoint
     {
         int count = 0;
-        qint64 nanoseconds = 0;  // all of them
-        qint64 heapBytes = 0;    // all of them, alive
+        qint64 nanoseconds = 0;           // all of them, their posted events left queued
+        qint64 deliveredNanoseconds = 0;  // all of them, posted events delivered after each
+        qint64 heapBytes = 0;             // all of them, alive
     };
 
     struct Churn
@@ -91,7 +92,9 @@ public:
     // The sum over the forms, per repetition.
     Series total(Mode mode, Arm arm) const;
 
-    // Builds 'count' instances of a form through the module into live hosts.
+    // Builds 'count' instances of a form through the module into live hosts,
+    // twice: once as a host does that builds them all before it returns to
+    // the event loop, once delivering the posted events after each build.
     ScalePoint scale(const Form &form, int count);
 
     // Builds and destroys every form through the module 'rounds' times.
@@ -104,6 +107,7 @@ public:
 
 private:
     void destroy(QWidget *widget);
+    qint64 buildLive(const Form &form, int count, bool deliverEvents, qint64 *heapBytes);
 
     const FormCatalog &m_catalog;
     BenchReferences *m_references;
