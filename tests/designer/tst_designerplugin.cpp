@@ -1,9 +1,9 @@
 // The Designer plugin, loaded the way Designer loads it.
 
+#include "testdata.h"
 #include "warningguard.h"
 
 #include <QtCore/QBuffer>
-#include <QtCore/QDirIterator>
 #include <QtCore/QPluginLoader>
 #include <QtCore/QXmlStreamReader>
 #include <QtTest/QtTest>
@@ -28,10 +28,8 @@ struct CustomWidget
 QVector<CustomWidget> formsCustomWidgets()
 {
     QVector<CustomWidget> found;
-    QDirIterator it(QStringLiteral(VEXARO_SOURCE_DIR "/forms"), {QStringLiteral("*.ui")}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
+    for (const QString &path : TestData::uiFiles()) {
+        QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             qFatal("cannot read %s", qPrintable(file.fileName()));
         QXmlStreamReader xml(&file);

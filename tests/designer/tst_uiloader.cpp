@@ -4,9 +4,9 @@
 
 #include "builtform.h"
 #include "formdump.h"
+#include "testdata.h"
 #include "warningguard.h"
 
-#include <QtCore/QDirIterator>
 #include <QtCore/QFileInfo>
 #include <QtTest/QtTest>
 #include <QtUiTools/QUiLoader>
@@ -27,12 +27,7 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         const QDir root(QStringLiteral(VEXARO_SOURCE_DIR));
-        QStringList files;
-        QDirIterator it(QStringLiteral(VEXARO_SOURCE_DIR "/forms"), {QStringLiteral("*.ui")}, QDir::Files,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext())
-            files << it.next();
-        files.sort();
+        const QStringList files = TestData::uiFiles();
         QCOMPARE(files.size(), 51);
         for (const QString &path : files) {
 #ifdef VEXARO_SANITIZED

@@ -3,24 +3,12 @@
 #include "testdata.h"
 
 #include <QtCore/QDir>
-#include <QtCore/QDirIterator>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtCore/QXmlStreamReader>
 #include <QtTest/QtTest>
 
 namespace {
-
-QStringList uiFiles()
-{
-    QStringList files;
-    QDirIterator it(QStringLiteral(VEXARO_SOURCE_DIR "/forms"), {QStringLiteral("*.ui")}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(it.next());
-    files.sort();
-    return files;
-}
 
 struct UiFile
 {
@@ -79,7 +67,7 @@ private slots:
     void oneFilePerForm()
     {
         QSet<QString> names;
-        for (const QString &path : uiFiles())
+        for (const QString &path : TestData::uiFiles())
             names.insert(QFileInfo(path).completeBaseName());
         QSet<QString> expected;
         for (const TestData::FormRow &form : TestData::forms())
@@ -91,7 +79,7 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         const QDir root(QStringLiteral(VEXARO_SOURCE_DIR));
-        for (const QString &path : uiFiles())
+        for (const QString &path : TestData::uiFiles())
             QTest::newRow(qPrintable(root.relativeFilePath(path))) << path;
     }
 

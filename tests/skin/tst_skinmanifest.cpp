@@ -2,8 +2,8 @@
 // placeholder artwork drawn from it.
 
 #include "placeholderskin.h"
+#include "testdata.h"
 
-#include <QtCore/QDirIterator>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QXmlStreamReader>
 #include <QtGui/QImage>
@@ -35,10 +35,8 @@ FormSources scanForms()
     static const QRegularExpression url(QStringLiteral(R"re(url\(\s*"?([^")]*?)"?\s*\))re"));
     static const QRegularExpression resource(QStringLiteral(R"re(:/quorvel/UIResources/([^"()\n;]*?\.(?:png|ico)))re"));
     FormSources sources;
-    QDirIterator it(QStringLiteral(VEXARO_SOURCE_DIR "/forms"), {QStringLiteral("*.ui")}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
+    for (const QString &path : TestData::uiFiles()) {
+        QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             qFatal("cannot read %s", qPrintable(file.fileName()));
         ++sources.forms;

@@ -1,5 +1,6 @@
 #include "testdata.h"
 
+#include <QtCore/QDirIterator>
 #include <QtCore/QFile>
 #include <QtCore/QStringList>
 #include <QtCore/QTextStream>
@@ -57,6 +58,17 @@ QHash<QString, QVector<MemberRow>> members()
         list.append({f[2], f[3]});
     }
     return result;
+}
+
+QStringList uiFiles()
+{
+    QStringList files;
+    QDirIterator it(QStringLiteral(VEXARO_SOURCE_DIR "/forms"), {QStringLiteral("*.ui")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(it.next());
+    files.sort();
+    return files;
 }
 
 } // namespace TestData

@@ -3,6 +3,7 @@
 #include <QtCore/QHash>
 #include <QtCore/QSize>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QtCore/QVector>
 
 // The host contract written down independently of the forms: tests/data/*.tsv.
@@ -32,5 +33,8 @@ QVector<FormRow> forms();
 
 // members.tsv: each form's members in slot order, by default object name.
 QHash<QString, QVector<MemberRow>> members();
+
+// The path of every .ui file under forms/, sorted.
+QStringList uiFiles();
 
 } // namespace TestData
