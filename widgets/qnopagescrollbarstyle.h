@@ -1,17 +1,12 @@
 #pragma once
 
-#include <QtWidgets/QCommonStyle>
+#include "nopagestyle.h"
 
-// The private style of QNoPageScrollBar: a left click jumps to the clicked
-// position instead of paging.
-class QNoPageScrollBarStyle : public QCommonStyle
+// The private style of QNoPageScrollBar, one per scroll bar.
+class QNoPageScrollBarStyle : public NoPageStyle
 {
     Q_OBJECT
 
 public:
-    QNoPageScrollBarStyle();
-
-    int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
-                  const QWidget *widget = nullptr,
-                  QStyleHintReturn *returnData = nullptr) const override;
+    QNoPageScrollBarStyle() = default;
 };
