@@ -12,6 +12,9 @@
 class VEXAROUI_EXPORT MultiStateToolButton : public QToolButton
 {
     Q_OBJECT
+    // Redeclared over QAbstractButton's, so that Designer, QUiLoader and
+    // setProperty() reach the button's own setter.
+    Q_PROPERTY(QString text READ text WRITE setText)
 
 public:
     explicit MultiStateToolButton(QWidget *parent = nullptr);

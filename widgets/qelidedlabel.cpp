@@ -3,6 +3,7 @@
 #include <QtCore/QPointer>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
+#include <QtWidgets/QStyle>
 
 #include <limits>
 
@@ -65,12 +66,45 @@ void qelidedlabel::setAlignment(Qt::Alignment alignment)
     QLabel::setAlignment(alignment);
 }
 
+void qelidedlabel::setMargin(int margin)
+{
+    QLabel::setMargin(margin);
+    refit();
+}
+
+void qelidedlabel::setIndent(int indent)
+{
+    QLabel::setIndent(indent);
+    refit();
+}
+
+// The horizontal pixels that QLabel keeps free of text: the contents margins
+// (frame, and a style sheet's border and padding), the margin on both sides
+// and the indent on the side the text is aligned to.
+int qelidedlabel::chromeWidth() const
+{
+    const QMargins contents = contentsMargins();
+    int chrome = contents.left() + contents.right() + 2 * margin();
+    int indentWidth = indent();
+    if (indentWidth < 0 && frameWidth())
+        indentWidth = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+    if (indentWidth > 0) {
+        const Qt::LayoutDirection direction = d->fullText.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+        const Qt::Alignment visual = QStyle::visualAlignment(direction, alignment());
+        if (visual & Qt::AlignLeft)
+            chrome += indentWidth;
+        if (visual & Qt::AlignRight)
+            chrome += indentWidth;
+    }
+    return chrome;
+}
+
 void qelidedlabel::refit()
 {
     const QFontMetrics metrics = fontMetrics();
     // Any reserved width is allowed, INT_MIN and INT_MAX included.
     const int available = int(qBound(qint64(std::numeric_limits<int>::min()),
-                                       qint64(width()) - d->reservedWidth,
+                                       qint64(width()) - chromeWidth() - d->reservedWidth,
                                        qint64(std::numeric_limits<int>::max())));
     if (metrics.horizontalAdvance(d->fullText) > available) {
         // Qt::ElideNone gives back the whole text; painting clips it then.
@@ -84,7 +118,7 @@ void qelidedlabel::refit()
 
 QSize qelidedlabel::sizeHint() const
 {
-    return QSize(fontMetrics().horizontalAdvance(d->fullText), QLabel::sizeHint().height());
+    return QSize(fontMetrics().horizontalAdvance(d->fullText) + chromeWidth(), QLabel::sizeHint().height());
 }
 
 QSize qelidedlabel::minimumSizeHint() const
@@ -124,4 +158,22 @@ void qelidedlabel::keyPressEvent(QKeyEvent *event)
 void qelidedlabel::resizeEvent(QResizeEvent *)
 {
     refit();
+}
+
+void qelidedlabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    switch (event->type()) {
+    // A style sheet's font arrives as a font change when the label is
+    // polished, its border and padding as a contents rectangle change.
+    case QEvent::FontChange:
+    case QEvent::ApplicationFontChange:
+    case QEvent::ContentsRectChange:
+    case QEvent::StyleChange:
+    case QEvent::LayoutDirectionChange:
+        refit();
+        break;
+    default:
+        break;
+    }
 }

@@ -9,13 +9,19 @@
 class qelidedlabelPrivate;
 
 // A one-line label that keeps its full text and shows it shortened with an
-// ellipsis while it is wider than the label; the full text is then its tool
-// tip. It is also a clickable element: any mouse release, and Space, Return
+// ellipsis while it is wider than its text area (the contents rectangle less
+// margin and indent); the full text is then its tool tip. The shown text
+// follows the font, a style sheet's font and padding, and the frame. It is also a clickable element: any mouse release, and Space, Return
 // or Enter, emit clicked().
 class VEXAROUI_EXPORT qelidedlabel : public QLabel
 {
     Q_OBJECT
+    // Redeclared over QLabel's, so that Designer, QUiLoader and setProperty()
+    // reach the label's own setters.
+    Q_PROPERTY(QString text READ text WRITE setText)
     Q_PROPERTY(Qt::TextElideMode textElideMode READ textElideMode WRITE setTextElideMode)
+    Q_PROPERTY(int margin READ margin WRITE setMargin)
+    Q_PROPERTY(int indent READ indent WRITE setIndent)
 
 public:
     explicit qelidedlabel(QWidget *parent = nullptr);
@@ -35,6 +41,12 @@ public:
     // Alignment only; the text is not refitted.
     virtual void setAlignment(Qt::Alignment alignment);
 
+    // Hide QLabel's: both narrow the text area, so the text is refitted.
+    // Calling through a QLabel* leaves the shown text as it was.
+    void setMargin(int margin);
+    void setIndent(int indent);
+
+    // The whole text's width plus the frame, margin and indent around it.
     QSize sizeHint() const override;
     // Width -1, so that layouts can shrink the label to any width.
     QSize minimumSizeHint() const override;
@@ -51,9 +63,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void refit();
+    int chromeWidth() const;
 
     std::unique_ptr<qelidedlabelPrivate> const d;
 };

@@ -13,6 +13,7 @@
 #include <QtCore/QHash>
 #include <QtCore/QLocale>
 #include <QtCore/QMetaProperty>
+#include <QtCore/QSet>
 #include <QtCore/QUrl>
 #include <QtGui/QCursor>
 #include <QtGui/QIcon>
@@ -484,11 +485,17 @@ private:
     {
         const QObject *base = m_defaults.of(widget);
         const QMetaObject *meta = widget->metaObject();
+        // A custom widget may redeclare a Qt property (its own text setter):
+        // it is listed once, where Qt's class lists it.
+        QSet<QByteArray> seen;
         for (int i = 0; i < meta->propertyCount(); ++i) {
             const QMetaProperty property = meta->property(i);
             if (!property.isReadable() || !property.isWritable() || !property.isStored()
                 || std::strcmp(property.name(), "objectName") == 0)
                 continue;
+            if (seen.contains(property.name()))
+                continue;
+            seen.insert(property.name());
             const QVariant value = property.read(widget);
             const BaseValue &baseValue = this->baseValue(base, property, i);
             // Fonts and palettes compare equal whatever was set explicitly;
