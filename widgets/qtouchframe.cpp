@@ -2,7 +2,7 @@
 #include "flingmotion.h"
 #include "tabletservice.h"
 
-#include <QtCore/QDebug>
+#include <QtCore/QLoggingCategory>
 #include <QtCore/QPointer>
 #include <QtCore/QTimerEvent>
 #include <QtGui/QMouseEvent>
@@ -12,6 +12,10 @@ constexpr int FlingTickMs = 40;
 // Moves closer together than this are merged into the next step, so that a
 // step never stands for a jitter of a few milliseconds.
 constexpr qint64 MoveThrottleMs = 50;
+
+// The base step only reports the step, which is of use while writing a
+// subclass: QT_LOGGING_RULES="vexaroui.touchframe.debug=true" shows it.
+Q_LOGGING_CATEGORY(lcTouchFrame, "vexaroui.touchframe", QtWarningMsg)
 } // namespace
 
 QTouchFrame::QTouchFrame(QWidget *parent)
@@ -34,7 +38,7 @@ bool QTouchFrame::setDeceleration(float value)
 
 void QTouchFrame::OnTouchMove(QPoint delta, int msecs)
 {
-    qDebug() << "QTouchFrame::OnTouchMove: " << delta.x() << " " << delta.y() << " " << msecs;
+    qCDebug(lcTouchFrame) << "QTouchFrame::OnTouchMove: " << delta.x() << " " << delta.y() << " " << msecs;
 }
 
 qint64 QTouchFrame::restartClock()

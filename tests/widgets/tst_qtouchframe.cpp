@@ -4,6 +4,7 @@
 #include "warningguard.h"
 
 #include <QtCore/QElapsedTimer>
+#include <QtCore/QLoggingCategory>
 #include <QtTest/QtTest>
 
 #include <limits>
@@ -160,10 +161,22 @@ void tst_QTouchFrame::deceleration()
     QCOMPARE(m_frame->setDeceleration(value), accepted);
 }
 
+// The base step reports to its own logging category, which is off unless
+// the host turns it on: a plain qDebug() would flood the host's output.
 void tst_QTouchFrame::baseStepOnlyLogs()
 {
-    QTest::ignoreMessage(QtDebugMsg, "QTouchFrame::OnTouchMove:  -7   12   40");
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &context, const QString &message) {
+            logged << QString::fromLatin1(context.category) + QStringLiteral(": ") + message;
+        });
     m_frame->baseOnTouchMove(QPoint(-7, 12), 40);
+    QLoggingCategory::setFilterRules(QStringLiteral("vexaroui.touchframe.debug=true"));
+    m_frame->baseOnTouchMove(QPoint(-7, 12), 40);
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+    QCOMPARE(logged, QStringList{QStringLiteral("vexaroui.touchframe: QTouchFrame::OnTouchMove:  -7   12   40")});
 }
 
 // A tap releases at once: either no time has passed (no fling at all) or a
