@@ -121,7 +121,8 @@ QString interfaceHeader(const Form &form)
     if (!form.members.isEmpty())
         s << '\n';
     s << "    // Builds the form into 'widget', which gets the name \"" << form.name << "\" unless it\n"
-         "    // already has one. The widgets belong to 'widget'; call once per object.\n"
+         "    // already has one. The widgets belong to 'widget'. An object builds once: a\n"
+         "    // null 'widget' or a second call builds nothing and prints a warning.\n"
          "    virtual void setupUi(QWidget *widget) = 0;\n"
          "    // Deletes this object; the widgets it built stay alive.\n"
          "    virtual void release() = 0;\n\n"
@@ -138,14 +139,20 @@ QString objectSource(const Form &form)
     QString out;
     QTextStream s(&out);
     s << banner(form) << "#include \"" << iface << ".h\"\n#include \"ui_" << form.name << ".h\"\n\n"
+      << "#include \"formsetup.h\"\n\n"
       << "#include <new>\n\nnamespace {\n\nclass " << impl << " final : public " << iface
       << "\n{\npublic:\n";
     for (const Member &m : form.members)
         s << "    " << m.type << " *" << m.name << "() override { return m_ui." << m.name << "; }\n";
-    s << "    void setupUi(QWidget *widget) override { m_ui.setupUi(widget); }\n"
+    s << "    void setupUi(QWidget *widget) override\n    {\n"
+         "        if (!FormSetup::admit(\"" << form.name << "\", widget, m_built))\n"
+         "            return;\n"
+         "        m_built = true;\n"
+         "        m_ui.setupUi(widget);\n    }\n"
          "    void release() override { delete this; }\n\n"
          "private:\n    Ui_"
-      << form.name << " m_ui{}; // value-initialised: every member null until setupUi\n};\n\n"
+      << form.name << " m_ui{}; // value-initialised: every member null until setupUi\n"
+      << "    bool m_built = false;\n};\n\n"
       << "} // namespace\n\n"
       << iface << " *vexaroNew" << form.name << "() noexcept\n{\n    return new (std::nothrow) " << impl
       << ";\n}\n";
