@@ -1,6 +1,5 @@
 #include "customwidgetloader.h"
 
-#include "multistatetoolbutton.h"
 #include "vexarowidgettable.h"
 
 #include <QtWidgets/QWidget>
@@ -18,15 +17,4 @@ QWidget *CustomWidgetLoader::createWidget(const QString &className, QWidget *par
         return widget;
     }
     return QUiLoader::createWidget(className, parent, name);
-}
-
-QWidget *CustomWidgetLoader::loadForm(QIODevice *ui)
-{
-    QWidget *form = load(ui);
-    if (!form)
-        return nullptr;
-    const QList<MultiStateToolButton *> buttons = form->findChildren<MultiStateToolButton *>();
-    for (MultiStateToolButton *button : buttons)
-        button->setText(button->text());
-    return form;
 }

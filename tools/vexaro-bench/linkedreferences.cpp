@@ -24,7 +24,7 @@ void LinkedReferences::createUiLoader()
 QWidget *LinkedReferences::loadUi(QIODevice *ui, QString *error)
 {
     createUiLoader();
-    QWidget *form = m_loader->loadForm(ui);
+    QWidget *form = m_loader->load(ui);
     if (!form && error)
         *error = m_loader->errorString();
     return form;
