@@ -247,14 +247,18 @@ void tst_MultiStateToolButton::fixedWidth_data()
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("padding");
+    QTest::addColumn<bool>("viaProperty");
 
     const QString boxy = QStringLiteral("QToolButton{border: 7px solid red; padding: 0 20px; font-size: 30px;}");
-    QTest::newRow("plain") << QString() << QStringLiteral("Bibliotek") << 0;
-    QTest::newRow("sheet borders and padding do not count") << boxy << QStringLiteral("Bibliotek") << 0;
-    QTest::newRow("padding on both sides") << QString() << QStringLiteral("Indstillinger") << 12;
-    QTest::newRow("Danish letters") << boxy << QStringLiteral("Fælles album på Øen") << 3;
-    QTest::newRow("empty, no padding") << QString() << QString() << 0;
-    QTest::newRow("empty") << boxy << QString() << 9;
+    QTest::newRow("plain") << QString() << QStringLiteral("Bibliotek") << 0 << false;
+    QTest::newRow("sheet borders and padding do not count") << boxy << QStringLiteral("Bibliotek") << 0 << false;
+    QTest::newRow("padding on both sides") << QString() << QStringLiteral("Indstillinger") << 12 << false;
+    QTest::newRow("Danish letters") << boxy << QStringLiteral("Fælles album på Øen") << 3 << false;
+    QTest::newRow("empty, no padding") << QString() << QString() << 0 << false;
+    QTest::newRow("empty") << boxy << QString() << 9 << false;
+    // Designer, QUiLoader and setProperty() set the text as a property.
+    QTest::newRow("property") << boxy << QStringLiteral("Bibliotek") << 0 << true;
+    QTest::newRow("property, padding") << QString() << QStringLiteral("Indstillinger") << 12 << true;
 }
 
 void tst_MultiStateToolButton::fixedWidth()
@@ -262,16 +266,25 @@ void tst_MultiStateToolButton::fixedWidth()
     QFETCH(QString, sheet);
     QFETCH(QString, text);
     QFETCH(int, padding);
+    QFETCH(bool, viaProperty);
 
     MultiStateToolButton button(nullptr);
     button.setStyleSheet(sheet);
     button.setTextPadding(padding);
-    button.setText(text);
+    if (viaProperty)
+        QVERIFY(button.setProperty("text", text));
+    else
+        button.setText(text);
 
     const int expected = boldWidth(&button, text) + 2 * padding;
     QCOMPARE(button.minimumWidth(), expected);
     QCOMPARE(button.maximumWidth(), expected);
     QCOMPARE(button.text(), text);
+    QCOMPARE(button.property("text").toString(), text);
+    if (viaProperty && !sheet.isEmpty()) {
+        // The property path captures the sheets too.
+        QVERIFY(highlightSheetOf(&button).startsWith(QStringLiteral("QToolButton{font: bold;")));
+    }
 }
 
 void tst_MultiStateToolButton::extremePaddings_data()

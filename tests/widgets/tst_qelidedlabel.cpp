@@ -56,6 +56,9 @@ private Q_SLOTS:
     void extremeReservedWidths();
     void alignmentDoesNotRefit();
     void sizeHints();
+    void textProperty();
+    void refitsToTextArea_data();
+    void refitsToTextArea();
     void narrowsInLayout();
     void activationKeys_data();
     void activationKeys();
@@ -265,6 +268,91 @@ void tst_qelidedlabel::sizeHints()
     QCOMPARE(label.sizeHint().height(), reference.sizeHint().height());
     QCOMPARE(label.minimumSizeHint().width(), -1);
     QCOMPARE(label.minimumSizeHint().height(), reference.minimumSizeHint().height());
+}
+
+// Designer, QUiLoader and setProperty() set the text as a property: it must
+// reach the label's own setter, or the next refit shows an empty text.
+void tst_qelidedlabel::textProperty()
+{
+    qelidedlabel label(nullptr);
+    label.resize(60, 20);
+    QVERIFY(label.setProperty("text", kLongText));
+    QCOMPARE(label.text(), kLongText);
+    QCOMPARE(label.property("text").toString(), kLongText);
+    QVERIFY(shown(label).endsWith(kEllipsis));
+    QCOMPARE(label.toolTip(), kLongText);
+}
+
+void tst_qelidedlabel::refitsToTextArea_data()
+{
+    QTest::addColumn<QString>("change");
+    // Pixels of the label's width that the change takes from the text.
+    QTest::addColumn<int>("chrome");
+
+    QTest::newRow("larger font") << "font" << 0;
+    QTest::newRow("sheet font") << "sheet font" << 0;
+    QTest::newRow("sheet padding") << "sheet padding" << 12;
+    QTest::newRow("sheet border") << "sheet border" << 6;
+    QTest::newRow("margin") << "margin" << 8;
+    QTest::newRow("indent") << "indent" << 11;
+    QTest::newRow("frame") << "frame" << 4;
+    QTest::newRow("contents margins") << "contents margins" << 10;
+}
+
+// A label whose text just fits, on screen, then changed: the shown text must
+// follow at once, elided to the text area that QLabel itself leaves, and the
+// size hint must ask for the text plus that chrome.
+void tst_qelidedlabel::refitsToTextArea()
+{
+    QFETCH(QString, change);
+    QFETCH(int, chrome);
+
+    QWidget window;
+    auto *label = new qelidedlabel(&window);
+    // A frame, also a sheet's border or padding, otherwise brings QLabel's
+    // default indent of half an 'x'.
+    label->setIndent(0);
+    label->setText(kLongText);
+    label->resize(textWidth(*label, kLongText), 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(shown(*label), kLongText);
+    const QFont before = label->font();
+
+    if (change == QLatin1String("font")) {
+        QFont larger = label->font();
+        larger.setPixelSize(QFontInfo(larger).pixelSize() * 2);
+        label->setFont(larger);
+    } else if (change == QLatin1String("sheet font")) {
+        label->setStyleSheet(QStringLiteral("font: 30px;"));
+    } else if (change == QLatin1String("sheet padding")) {
+        label->setStyleSheet(QStringLiteral("padding: 0 6px;"));
+    } else if (change == QLatin1String("sheet border")) {
+        label->setStyleSheet(QStringLiteral("border: 3px solid red;"));
+    } else if (change == QLatin1String("margin")) {
+        label->setMargin(4);
+    } else if (change == QLatin1String("indent")) {
+        label->setIndent(11);
+    } else if (change == QLatin1String("frame")) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(2);
+    } else {
+        label->setContentsMargins(5, 0, 5, 0);
+    }
+    if (chrome == 0)
+        QVERIFY(label->font() != before);
+
+    const int full = textWidth(*label, kLongText);
+    QCOMPARE(shown(*label), label->fontMetrics().elidedText(kLongText, Qt::ElideRight, label->width() - chrome, 0));
+    QVERIFY(shown(*label).endsWith(kEllipsis));
+    QCOMPARE(label->toolTip(), kLongText);
+    QCOMPARE(label->text(), kLongText);
+    QCOMPARE(label->sizeHint().width(), full + chrome);
+
+    // Given room for text and chrome, the whole text shows again.
+    label->resize(full + chrome, 40);
+    QCOMPARE(shown(*label), kLongText);
+    QVERIFY(label->toolTip().isEmpty());
 }
 
 void tst_qelidedlabel::narrowsInLayout()
