@@ -1,5 +1,6 @@
 #include "multistatetoolbutton.h"
 
+#include <QtCore/QEvent>
 #include <QtGui/QFontMetrics>
 #include <QtWidgets/QWidget>
 
@@ -14,17 +15,39 @@ void MultiStateToolButton::setText(const QString &text)
 {
     if (!m_sheetsPrepared)
         prepareSheets();
+    fitWidth(text);
+    QAbstractButton::setText(text);
+}
 
-    // The widget font, not the sheet's: at retranslation time the button is
-    // not polished yet, and tabs must not change width when they turn bold.
+void MultiStateToolButton::fitWidth(const QString &text)
+{
+    // Always the bold face, so that tabs do not change width when they turn
+    // bold.
     QFont bold = font();
     bold.setBold(true);
     const qint64 width = QFontMetrics(bold).horizontalAdvance(text) + 2 * qint64(m_textPadding);
     // An absurd padding gives the narrowest or widest width Qt allows (a
     // minimum of QWIDGETSIZE_MAX itself would read as no minimum).
     setFixedWidth(int(qBound(qint64(0), width, qint64(QWIDGETSIZE_MAX - 1))));
+}
 
-    QAbstractButton::setText(text);
+bool MultiStateToolButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish)
+        m_polished = true;
+    return QToolButton::event(event);
+}
+
+void MultiStateToolButton::changeEvent(QEvent *event)
+{
+    // The width is the one of the font the button has once its form is put
+    // together. QUiLoader builds a stacked page apart and then moves it into
+    // the stack, which is when the sheet's font arrives: after the text.
+    // Polishing and later font changes leave the width as setText fixed it,
+    // as the forms expect.
+    if (event->type() == QEvent::FontChange && m_sheetsPrepared && !m_polished)
+        fitWidth(text());
+    QToolButton::changeEvent(event);
 }
 
 void MultiStateToolButton::prepareSheets()

@@ -22,8 +22,9 @@ public:
 
     // Hides QAbstractButton::setText. The first call captures the current
     // style sheet (later sheet changes are not picked up); every call fixes
-    // the width to the text in the bold widget font plus the padding. Calling
-    // through a QAbstractButton* bypasses both.
+    // the width to the text in the bold widget font plus the padding (a font
+    // that arrives before the button is first polished is measured again).
+    // Calling through a QAbstractButton* bypasses the capture and the width.
     void setText(const QString &text);
 
     // Takes effect at the next leave or focus-out.
@@ -35,7 +36,7 @@ public:
     void setSelectedSheet(const QString &sheet);
     QString selectedSheet() const { return m_selectedSheet; }
 
-    // Pixels on each side of the text; used by the next setText.
+    // Pixels on each side of the text; used from the next setText on.
     void setTextPadding(int pixels);
     int textPadding() const { return m_textPadding; }
 
@@ -48,9 +49,12 @@ protected:
     void enterEvent(QEvent *event) override;
 #endif
     void leaveEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void prepareSheets();
+    void fitWidth(const QString &text);
     void applyHighlight();
     void applyNormal();
     void applySelected();
@@ -62,4 +66,5 @@ private:
     int m_textPadding = 0;
     bool m_selected = false;
     bool m_highlighted = false;
+    bool m_polished = false;
 };

@@ -84,6 +84,7 @@ private Q_SLOTS:
     void extremePaddings_data();
     void extremePaddings();
     void secondTextIsMeasuredAgain();
+    void fontBeforePolishIsMeasured();
     void promotedInForm();
 
 private:
@@ -317,6 +318,24 @@ void tst_MultiStateToolButton::secondTextIsMeasuredAgain()
     button->setText(longer);
     QCOMPARE(button->width(), boldWidth(button.get(), longer));
     QCOMPARE(button->text(), longer);
+}
+
+// QUiLoader builds a stacked page apart and moves it into the stack, which
+// brings the sheet's font after the text: that font counts. Once polished, the
+// width stays as setText fixed it, as the forms are built against.
+void tst_MultiStateToolButton::fontBeforePolishIsMeasured()
+{
+    auto button = formButton(QStringLiteral("QToolButton{border: none;}"));
+    QFont larger = button->font();
+    larger.setPixelSize(QFontInfo(larger).pixelSize() * 2);
+    button->setFont(larger);
+    const int width = boldWidth(button.get(), QStringLiteral("Bibliotek"));
+    QCOMPARE(button->minimumWidth(), width);
+    QCOMPARE(button->maximumWidth(), width);
+
+    button->ensurePolished();
+    button->setFont(QFont());
+    QCOMPARE(button->minimumWidth(), width);
 }
 
 // Forms hold the button through its own type, so retranslation reaches the
