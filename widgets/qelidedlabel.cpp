@@ -1,6 +1,8 @@
 #include "qelidedlabel.h"
+#include "qelidedlabelaccessible.h"
 
 #include <QtCore/QPointer>
+#include <QtGui/QAccessible>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QStyle>
@@ -20,6 +22,7 @@ qelidedlabel::qelidedlabel(QWidget *parent)
     , d(new qelidedlabelPrivate)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    qelidedlabelAccessible::labelCreated();
 }
 
 qelidedlabel::qelidedlabel(const QString &text, QWidget *parent)
@@ -29,7 +32,10 @@ qelidedlabel::qelidedlabel(const QString &text, QWidget *parent)
     refit();
 }
 
-qelidedlabel::~qelidedlabel() = default;
+qelidedlabel::~qelidedlabel()
+{
+    qelidedlabelAccessible::labelDestroyed();
+}
 
 QString qelidedlabel::text() const
 {
@@ -40,6 +46,12 @@ void qelidedlabel::setText(const QString &text)
 {
     d->fullText = text;
     refit();
+    // The name read out is the whole text, which may change while the
+    // shortened display stays the same.
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 Qt::TextElideMode qelidedlabel::textElideMode() const
