@@ -23,6 +23,10 @@
         <source>Annuller</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Kommentar</source>
+        <translation>Comment</translation>
+    </message>
 </context>
 <context>
     <name>AlbumWidgetClass</name>
@@ -103,12 +107,28 @@
         <source>Brug knappen Opdater til at se de seneste fotos og videoer</source>
         <translation>Use the Refresh button to see the latest photos and videos</translation>
     </message>
+    <message>
+        <source>Rul mosaikken</source>
+        <translation>Scroll the mosaic</translation>
+    </message>
+    <message>
+        <source>Rul gitteret</source>
+        <translation>Scroll the grid</translation>
+    </message>
+    <message>
+        <source>Rul kontaktlisten</source>
+        <translation>Scroll the contacts list</translation>
+    </message>
 </context>
 <context>
     <name>BrimoHomeClass</name>
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+    <message>
+        <source>Rul indholdet</source>
+        <translation>Scroll the content</translation>
     </message>
 </context>
 <context>
@@ -144,6 +164,10 @@
         <source>Færdig</source>
         <translation>Done</translation>
     </message>
+    <message>
+        <source>Klip</source>
+        <translation>Clips</translation>
+    </message>
 </context>
 <context>
     <name>ClipSetMakerClass</name>
@@ -167,6 +191,10 @@
         <source>Annuller</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Klip</source>
+        <translation>Clips</translation>
+    </message>
 </context>
 <context>
     <name>CollectionEditorClass</name>
@@ -189,12 +217,24 @@
         <source>Annuller</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Luk</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>DirBrowserClass</name>
     <message>
         <source>DirBrowser</source>
         <translation>DirBrowser</translation>
+    </message>
+    <message>
+        <source>Mappen ovenover</source>
+        <translation>Parent folder</translation>
+    </message>
+    <message>
+        <source>Aktuel mappe</source>
+        <translation>Current folder</translation>
     </message>
 </context>
 <context>
@@ -449,6 +489,10 @@
         <source>Luk</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Indstillinger</source>
+        <translation>Settings</translation>
+    </message>
 </context>
 <context>
     <name>PhotoCropTrayClass</name>
@@ -553,6 +597,10 @@
         <source>PhotoInfoTray</source>
         <translation>PhotoInfoTray</translation>
     </message>
+    <message>
+        <source>Billedets titel</source>
+        <translation>Photo title</translation>
+    </message>
 </context>
 <context>
     <name>PhotoStraightenTrayClass</name>
@@ -588,6 +636,10 @@
     <message>
         <source>Annuller</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Vinkel</source>
+        <translation>Angle</translation>
     </message>
 </context>
 <context>
@@ -652,6 +704,10 @@
     <message>
         <source>Annuller</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Samlingens navn</source>
+        <translation>Collection name</translation>
     </message>
 </context>
 <context>
@@ -768,6 +824,18 @@
         <source>Annuller</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Facebook-konto</source>
+        <translation>Facebook account</translation>
+    </message>
+    <message>
+        <source>Flickr-konto</source>
+        <translation>Flickr account</translation>
+    </message>
+    <message>
+        <source>Shutterfly-konto</source>
+        <translation>Shutterfly account</translation>
+    </message>
 </context>
 <context>
     <name>SlideShowClass</name>
@@ -810,6 +878,10 @@
         <source>Indstilling</source>
         <translation>Settings</translation>
     </message>
+    <message>
+        <source>Fuld skærm</source>
+        <translation>Full screen</translation>
+    </message>
 </context>
 <context>
     <name>SocialDetailClass</name>
@@ -840,6 +912,18 @@
     <message>
         <source>Diasshow</source>
         <translation>Slideshow</translation>
+    </message>
+    <message>
+        <source>Vennens navn</source>
+        <translation>Friend&apos;s name</translation>
+    </message>
+    <message>
+        <source>Billedtekst</source>
+        <translation>Caption</translation>
+    </message>
+    <message>
+        <source>Albumnavn</source>
+        <translation>Album name</translation>
     </message>
 </context>
 <context>
@@ -891,6 +975,22 @@
         <source>Lide/Ikke lide</source>
         <translation>Like/Unlike</translation>
     </message>
+    <message>
+        <source>Vennens navn</source>
+        <translation>Friend&apos;s name</translation>
+    </message>
+    <message>
+        <source>Billedtekst</source>
+        <translation>Caption</translation>
+    </message>
+    <message>
+        <source>Albumnavn</source>
+        <translation>Album name</translation>
+    </message>
+    <message>
+        <source>Afspilningsposition</source>
+        <translation>Playback position</translation>
+    </message>
 </context>
 <context>
     <name>TopShadowClass</name>
@@ -904,6 +1004,10 @@
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
@@ -987,6 +1091,10 @@
         <source>Rediger</source>
         <translation>Edit</translation>
     </message>
+    <message>
+        <source>Afspilningsposition</source>
+        <translation>Playback position</translation>
+    </message>
 </context>
 <context>
     <name>VideoTimeClass</name>
@@ -1020,6 +1128,10 @@
     <message>
         <source>Fuld skærm</source>
         <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Afspilningsposition</source>
+        <translation>Playback position</translation>
     </message>
 </context>
 <context>
@@ -1134,6 +1246,10 @@
         <source>Lyd til/Lyd fra</source>
         <translation>Sound on/off</translation>
     </message>
+    <message>
+        <source>Lydstyrke</source>
+        <translation>Volume</translation>
+    </message>
 </context>
 <context>
     <name>brimoFacebookClass</name>
@@ -1168,6 +1284,22 @@
     <message>
         <source>Brug knappen Opdater til at se de seneste fotos og videoer</source>
         <translation>Use the Refresh button to see the latest photos and videos</translation>
+    </message>
+    <message>
+        <source>Rul mosaikken</source>
+        <translation>Scroll the mosaic</translation>
+    </message>
+    <message>
+        <source>Rul gitteret</source>
+        <translation>Scroll the grid</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Rul vennelisten</source>
+        <translation>Scroll the friends list</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1369,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Åbn Shutterfly</source>
         <translation>Open Shutterfly</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Albumnavn</source>
+        <translation>Album name</translation>
+    </message>
+    <message>
+        <source>Albummets adresse</source>
+        <translation>Album address</translation>
     </message>
 </context>
 </TS>
