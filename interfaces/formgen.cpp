@@ -122,7 +122,8 @@ QString interfaceHeader(const Form &form)
         s << '\n';
     s << "    // Builds the form into 'widget', which gets the name \"" << form.name << "\" unless it\n"
          "    // already has one. The widgets belong to 'widget'. An object builds once: a\n"
-         "    // null 'widget' or a second call builds nothing and prints a warning.\n"
+         "    // null 'widget' or a second call builds nothing and prints a warning. The\n"
+         "    // getters return null until the form is built.\n"
          "    virtual void setupUi(QWidget *widget) = 0;\n"
          "    // Deletes this object; the widgets it built stay alive.\n"
          "    virtual void release() = 0;\n\n"

@@ -11,8 +11,9 @@ class qelidedlabelPrivate;
 // A one-line label that keeps its full text and shows it shortened with an
 // ellipsis while it is wider than its text area (the contents rectangle less
 // margin and indent); the full text is then its tool tip. The shown text
-// follows the font, a style sheet's font and padding, and the frame. It is also a clickable element: any mouse release, and Space, Return
-// or Enter, emit clicked().
+// follows the font, a style sheet's font and padding, and the frame. It is
+// also a clickable element: any mouse release, and Space, Return or Enter,
+// emit clicked(). Assistive technology reads the whole text.
 class VEXAROUI_EXPORT qelidedlabel : public QLabel
 {
     Q_OBJECT
