@@ -55,8 +55,8 @@ private Q_SLOTS:
     void cleanupTestCase() { m_guard.reset(); }
 
     void styleHints();
-    void drawsAsStock_data();
-    void drawsAsStock();
+    void drawsAsStock_data() { drawsAsStockRows(); }
+    void drawsAsStock() { verifyDrawsAsStock<QNoPageSlider, QSlider>(); }
     void leftClickJumps_data();
     void leftClickJumps();
     void middleClickPages();
@@ -78,33 +78,6 @@ void tst_QNoPageSlider::styleHints()
     QCOMPARE(QByteArray(style->metaObject()->className()), QByteArrayLiteral("QNoPageSliderStyle"));
     QCOMPARE(style->styleHint(QStyle::SH_Slider_AbsoluteSetButtons), int(Qt::LeftButton));
     QCOMPARE(style->styleHint(QStyle::SH_Slider_PageSetButtons), int(Qt::MiddleButton));
-}
-
-void tst_QNoPageSlider::drawsAsStock_data()
-{
-    QTest::addColumn<Qt::Orientation>("orientation");
-    QTest::addColumn<QString>("style");
-    QTest::addColumn<bool>("enabled");
-
-    QTest::newRow("horizontal, then Windows") << Qt::Horizontal << QStringLiteral("Windows") << true;
-    QTest::newRow("vertical, then Windows") << Qt::Vertical << QStringLiteral("Windows") << true;
-    QTest::newRow("disabled, then a new Fusion") << Qt::Horizontal << QStringLiteral("Fusion") << false;
-}
-
-// Without a style sheet the widget looks like its stock base under any
-// application style: its own style changes the mouse hints alone.
-void tst_QNoPageSlider::drawsAsStock()
-{
-    QFETCH(Qt::Orientation, orientation);
-    QFETCH(QString, style);
-    QFETCH(bool, enabled);
-    verifyDrawsAsStock<QNoPageSlider, QSlider>(style, [&](QSlider *widget) {
-        widget->setOrientation(orientation);
-        widget->setRange(0, 100);
-        widget->setValue(30);
-        widget->setEnabled(enabled);
-        widget->resize(orientation == Qt::Horizontal ? QSize(200, 30) : QSize(30, 200));
-    });
 }
 
 void tst_QNoPageSlider::leftClickJumps_data()
