@@ -11,6 +11,8 @@ packages="cmake ninja-build g++ binutils qtbase5-dev qtbase5-dev-tools qttools5-
 # lrelease and lupdate (qt6-l10n-tools), Designer and UiTools (qt6-tools-dev;
 # UiTools needs OpenGLWidgets, whose CMake package needs libqt6opengl6-dev).
 packages="$packages qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev"
+# The qmake host of the package test: pkg-config and make (qmake comes with Qt).
+packages="$packages pkgconf make"
 
 missing=""
 for p in $packages; do

@@ -1,5 +1,7 @@
 #include "warningguard.h"
 
+#include "headlessnotices.h"
+
 #include <QtCore/QtGlobal>
 #include <QtTest/QtTest>
 
@@ -7,16 +9,9 @@ namespace {
 QtMessageHandler s_previous = nullptr;
 QStringList s_messages;
 
-// Printed by the offscreen platform whenever a window with a layout is shown;
-// it says nothing about the code under test.
-bool isPlatformNoise(const QString &message)
-{
-    return message == QLatin1String("This plugin does not support propagateSizeHints()");
-}
-
 void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type != QtDebugMsg && type != QtInfoMsg && !isPlatformNoise(message))
+    if (type != QtDebugMsg && type != QtInfoMsg && !isHeadlessPlatformNotice(message))
         s_messages.append(message);
     if (s_previous)
         s_previous(type, context, message);

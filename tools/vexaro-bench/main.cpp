@@ -10,6 +10,7 @@
 #include "firstrun.h"
 #include "formbench.h"
 #include "formcatalog.h"
+#include "headlessnotices.h"
 #include "placeholderskin.h"
 #include "uimodule.h"
 
@@ -39,14 +40,14 @@ int fail(const QString &message)
 }
 
 // Every Qt warning while forms are built, shown or painted is a fault of a
-// form. The offscreen platform's note on size hints says nothing about one.
+// form. The headless platform's notices say nothing about one.
 QStringList s_warnings;
 
 void collectWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtDebugMsg || type == QtInfoMsg)
         return;
-    if (message == QLatin1String("This plugin does not support propagateSizeHints()"))
+    if (isHeadlessPlatformNotice(message))
         return;
     const QString text = context.category && std::strcmp(context.category, "default") != 0
                              ? QLatin1String(context.category) + QLatin1String(": ") + message

@@ -7,6 +7,7 @@
 #include "formcatalog.h"
 #include "formdump.h"
 #include "formrenderer.h"
+#include "headlessnotices.h"
 #include "placeholderskin.h"
 #include "resourcecheck.h"
 #include "uimodule.h"
@@ -172,6 +173,9 @@ int main(int argc, char *argv[])
 {
     if (needsNoDisplay(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The preview's own output is its progress and its errors; every Qt
+    // warning but the headless platform's notices still shows.
+    muteHeadlessPlatformNotices();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vexaro-preview"));
 
