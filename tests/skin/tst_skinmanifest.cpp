@@ -1,6 +1,8 @@
 // The skin manifest (skin/images.tsv) against the forms that use it, and the
 // placeholder artwork drawn from it.
 
+#include "builtform.h"
+#include "headlessnotices.h"
 #include "placeholderskin.h"
 #include "testdata.h"
 
@@ -9,6 +11,8 @@
 #include <QtGui/QImage>
 #include <QtGui/QImageReader>
 #include <QtTest/QtTest>
+#include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QApplication>
 
 namespace {
 
@@ -60,6 +64,49 @@ QSet<QString> manifestNames()
     return names;
 }
 
+enum class ButtonState { Normal, Hover, Pressed, Focus };
+
+QString stateName(ButtonState state)
+{
+    static const char *const names[] = {"normal", "hovered", "pressed", "focused"};
+    return QLatin1String(names[int(state)]);
+}
+
+void enter(QAbstractButton *button, ButtonState state)
+{
+    button->setDown(state == ButtonState::Pressed);
+    button->setAttribute(Qt::WA_UnderMouse, state == ButtonState::Hover);
+    if (state == ButtonState::Focus)
+        button->setFocus(Qt::OtherFocusReason);
+    else if (button->hasFocus())
+        button->clearFocus();
+    button->update();
+}
+
+// How far the button's text stands out from what is drawn behind it: the
+// largest difference (sum over the channels) between the button drawn with
+// and without its text. Text drawn in the colour of its background scores 0.
+int textContrast(QAbstractButton *button)
+{
+    const QImage withText = button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QString text = button->text();
+    button->QAbstractButton::setText(QString());
+    const QImage without = button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    button->QAbstractButton::setText(text);
+    if (withText.size() != without.size())
+        return -1;
+    int contrast = 0;
+    for (int y = 0; y < withText.height(); ++y) {
+        const QRgb *a = reinterpret_cast<const QRgb *>(withText.constScanLine(y));
+        const QRgb *b = reinterpret_cast<const QRgb *>(without.constScanLine(y));
+        for (int x = 0; x < withText.width(); ++x) {
+            contrast = qMax(contrast, qAbs(qRed(a[x]) - qRed(b[x])) + qAbs(qGreen(a[x]) - qGreen(b[x]))
+                                          + qAbs(qBlue(a[x]) - qBlue(b[x])));
+        }
+    }
+    return contrast;
+}
+
 } // namespace
 
 class tst_SkinManifest : public QObject
@@ -67,6 +114,11 @@ class tst_SkinManifest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        muteHeadlessPlatformNotices();
+    }
+
     void manifestIsWellFormed()
     {
         const QVector<PlaceholderSkin::Image> images = PlaceholderSkin::manifest();
@@ -127,6 +179,45 @@ private slots:
             QVERIFY(!other.isNull());
             QVERIFY2(other != normal, state);
         }
+    }
+
+    // The stand-ins are for looking at forms, so a button's text must show on
+    // them in every state the forms style: a frame image whose centre took the
+    // focus ring's colour hid the settings dialog's focused tab, whose sheet
+    // draws focused text in that same colour.
+    void buttonTextShowsOnThePlaceholders_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const TestData::FormRow &row : TestData::forms())
+            QTest::newRow(qPrintable(row.defaultName)) << row.defaultName;
+    }
+
+    void buttonTextShowsOnThePlaceholders()
+    {
+        QFETCH(QString, form);
+        PlaceholderSkin::install();
+        std::unique_ptr<QWidget> host(buildFormByName(form));
+        QVERIFY(host);
+        showAndSettle(host.get());
+        QApplication::setActiveWindow(host.get());
+        QStringList unreadable;
+        const QList<QAbstractButton *> buttons = host->findChildren<QAbstractButton *>();
+        for (QAbstractButton *button : buttons) {
+            if (button->text().isEmpty() || !button->isVisible() || !button->isEnabled())
+                continue;
+            for (ButtonState state : {ButtonState::Normal, ButtonState::Hover, ButtonState::Pressed, ButtonState::Focus}) {
+                if (state == ButtonState::Focus && button->focusPolicy() == Qt::NoFocus)
+                    continue;
+                enter(button, state);
+                const int contrast = textContrast(button);
+                // Text in its background's colour scores 0; the forms' own pale
+                // hover colours on the light stand-in plates score about 50.
+                if (contrast < 32)
+                    unreadable << QStringLiteral("%1 %2: contrast %3").arg(button->objectName(), stateName(state)).arg(contrast);
+            }
+            enter(button, ButtonState::Normal);
+        }
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1Char('\n'))));
     }
 };
 

@@ -96,13 +96,19 @@ const QColor kDark(0x2d, 0x3e, 0x4e);
 const QColor kLight(0xe6, 0xe9, 0xec);
 const QColor kPlate(0xfa, 0xfa, 0xfa);
 
+// The focus ring stays on the rim: a sheet stretches an image's centre under
+// the text, and the forms draw focused text in the accent colour, so a ring
+// that reached the centre of a small frame image would hide the text.
 void outlineFocus(QPainter &p, const QRectF &r, State state, qreal radius)
 {
     if (state != State::Focus)
         return;
-    p.setPen(QPen(kAccent, 2));
+    const qreal width = qMin(r.width(), r.height()) >= 16 ? 2 : 1;
+    p.setPen(QPen(kAccent, width));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius, radius);
+    const qreal inset = width / 2;
+    radius = qMin(radius, qMin(r.width(), r.height()) / 4);
+    p.drawRoundedRect(r.adjusted(inset, inset, -inset, -inset), radius, radius);
 }
 
 // A plate that stretches well: rounded, with a one-pixel rim.
