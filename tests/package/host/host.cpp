@@ -1,7 +1,8 @@
-// A host of the installed module: loads it by path with QLibrary, builds a form
-// through the factory, and calls a custom widget's own method (the reason to
-// link the package at all), and loads the installed English translation.
-// Exits 0 when everything worked.
+// A host of the installed module, built by CMake or by qmake: loads the module
+// with QLibrary (by path from CMake, by name from qmake), builds a form through
+// the factory, calls a custom widget's own method (the reason to link the
+// package at all), and loads the installed English translation. Exits 0 when
+// everything worked.
 
 #include "VexaroForms.h"
 #include "qelidedlabel.h"
