@@ -1,11 +1,11 @@
 #!/bin/sh
-# Configures and builds into ./build (or $BUILD_DIR); extra CMake options can
-# come in $CMAKE_OPTIONS.
+# Configures and builds one preset of CMakePresets.json: qt5 (the default,
+# into ./build), qt6, sanitize or bench. Extra CMake options can come in
+# $CMAKE_OPTIONS. The presets hold the code to a warning-free build.
+#   scripts/build.sh qt6
 set -eu
 cd "$(dirname "$0")/.."
-build="${BUILD_DIR:-build}"
-# The scripts hold the code to a warning-free build.
+preset="${1:-qt5}"
 # shellcheck disable=SC2086
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
-    -DVEXAROUI_WARNINGS_AS_ERRORS=ON ${CMAKE_OPTIONS:-} >/dev/null
-cmake --build "$build"
+cmake --preset "$preset" ${CMAKE_OPTIONS:-} >/dev/null
+cmake --build --preset "$preset"

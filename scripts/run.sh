@@ -5,8 +5,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh
-build="${BUILD_DIR:-build}"
+scripts/build.sh qt5
+build=build
 if [ "$#" -eq 0 ]; then
     set -- --all --out "$build/preview"
 fi

@@ -7,13 +7,13 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh
-build="${BUILD_DIR:-build}"
+scripts/build.sh qt5
+build=build
 snapshots=tests/data/snapshots
 rm -f "$snapshots"/*.txt
 QT_QPA_PLATFORM=offscreen "$build/bin/vexaro-preview" --dump --all --out "$snapshots"
 if [ "${VEXARO_SKIP_QT6:-0}" != 1 ]; then
-    BUILD_DIR="$build-qt6" CMAKE_OPTIONS="${CMAKE_OPTIONS:-} -DVEXAROUI_QT_MAJOR=6" scripts/build.sh
+    scripts/build.sh qt6
     qt6="$(mktemp -d)"
     trap 'rm -rf "$qt6"' EXIT
     QT_QPA_PLATFORM=offscreen "$build-qt6/bin/vexaro-preview" --dump --all --out "$qt6"
