@@ -13,6 +13,9 @@ packages="cmake ninja-build g++ binutils qtbase5-dev qtbase5-dev-tools qttools5-
 packages="$packages qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev"
 # The qmake host of the package test: pkg-config and make (qmake comes with Qt).
 packages="$packages pkgconf make"
+# The Windows compile check (tests/windows) compiles the module's Windows build
+# with MinGW-w64; the posix thread model gives it std::mutex and std::thread.
+packages="$packages g++-mingw-w64-x86-64-posix"
 
 missing=""
 for p in $packages; do
