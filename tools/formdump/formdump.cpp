@@ -1,14 +1,7 @@
 #include "formdump.h"
 
 #include "skinimagenames.h"
-
-#include "multistatetoolbutton.h"
-#include "qelidedlabel.h"
-#include "qnopagescrollbar.h"
-#include "qnopageslider.h"
-#include "qtouchframe.h"
-#include "touchpushbutton.h"
-#include "touchtoolbutton.h"
+#include "vexarowidgettable.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QLocale>
@@ -394,14 +387,9 @@ Maker makerFor(const QByteArray &className)
         {"QTabWidget", make<QTabWidget>},
         {"QListWidget", make<QListWidget>},
         {"QGroupBox", make<QGroupBox>},
-        {"MultiStateToolButton", make<MultiStateToolButton>},
-        {"QNoPageSlider", make<QNoPageSlider>},
-        {"QNoPageScrollBar", make<QNoPageScrollBar>},
-        {"qelidedlabel", make<qelidedlabel>},
-        {"QTouchFrame", make<QTouchFrame>},
-        {"TouchPushButton", make<TouchPushButton>},
-        {"TouchToolButton", make<TouchToolButton>},
     };
+    if (const VexaroWidgetDescription *custom = VexaroWidgetTable::find(QString::fromLatin1(className)))
+        return custom->create;
     return makers.value(className);
 }
 
