@@ -6,6 +6,10 @@
 // output (instead of walking the .ui a second time) means the interface cannot
 // disagree with the form it describes.
 //
+// The comment above each getter (its class, what it sits in, its Danish text)
+// comes from the same output: setupUi's constructors and add calls, and the
+// texts setupUi and retranslateUi set.
+//
 // Usage: vexaro-formgen <ui_Form.h> <Form> <interface.h> <object.cpp> <probe.cpp>
 
 #include <QtCore/QCoreApplication>
@@ -17,6 +21,7 @@
 #include <QtCore/QTextStream>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -24,6 +29,10 @@ struct Member
 {
     QString type;
     QString name;
+    QString parent;      // the member or host widget it sits in, as the built tree has it
+    QString text;        // Danish, as the form sets it
+    QString toolTip;
+    QString accessibleName;
 };
 
 struct Form
@@ -38,6 +47,138 @@ struct Form
 {
     std::fprintf(stderr, "vexaro-formgen: %s\n", qPrintable(message));
     std::exit(1);
+}
+
+// uic writes a text as adjacent C string literals, with octal escapes for
+// UTF-8 bytes. Reads them from 'pos' on; null if no literal starts there.
+QString readLiterals(const QString &text, int &pos)
+{
+    QByteArray bytes;
+    bool any = false;
+    for (;;) {
+        int i = pos;
+        while (i < text.size() && text.at(i).isSpace())
+            ++i;
+        if (i >= text.size() || text.at(i) != QLatin1Char('"'))
+            break;
+        any = true;
+        for (++i; i < text.size() && text.at(i) != QLatin1Char('"'); ++i) {
+            const QChar c = text.at(i);
+            if (c != QLatin1Char('\\')) {
+                bytes += QString(c).toUtf8();
+                continue;
+            }
+            if (++i >= text.size())
+                break;
+            const char e = text.at(i).toLatin1();
+            if (e >= '0' && e <= '7') {
+                int value = 0;
+                int digits = 0;
+                for (; digits < 3 && i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('7');
+                     ++digits, ++i)
+                    value = value * 8 + (text.at(i).toLatin1() - '0');
+                --i;
+                bytes += char(value);
+            } else if (e == 'n') {
+                bytes += '\n';
+            } else if (e == 't') {
+                bytes += '\t';
+            } else if (e == 'r') {
+                bytes += '\r';
+            } else {
+                bytes += e;
+            }
+        }
+        pos = i + 1;
+    }
+    return any ? QString::fromUtf8(bytes) : QString();
+}
+
+// The text an argument of a setter holds when uic wrote it as a literal
+// (translated or plain); nothing for any other expression.
+std::optional<QString> readTextArgument(const QString &text, int pos)
+{
+    static const QString translate = QStringLiteral("QCoreApplication::translate(");
+    static const QString plain = QStringLiteral("QString::fromUtf8(");
+    if (text.mid(pos, translate.size()) == translate) {
+        pos += translate.size();
+        readLiterals(text, pos); // the context
+        const int comma = text.indexOf(QLatin1Char(','), pos);
+        if (comma < 0)
+            return std::nullopt;
+        pos = comma + 1;
+    } else if (text.mid(pos, plain.size()) == plain) {
+        pos += plain.size();
+    }
+    const int before = pos;
+    const QString value = readLiterals(text, pos);
+    if (pos == before)
+        return std::nullopt;
+    return value;
+}
+
+// Each member's parent and texts, from uic's setupUi and retranslateUi.
+// The parent is what the built tree has: the widget or layout given to the
+// constructor, or else what the member is added to (a stack's page, a scroll
+// area's contents, a nested layout, a spacer).
+void readDetails(const QString &text, Form &form)
+{
+    QHash<QString, Member *> byName;
+    for (Member &m : form.members)
+        byName.insert(m.name, &m);
+    const auto known = [&](const QString &name) { return byName.contains(name) || name == form.name; };
+
+    static const QRegularExpression created(QStringLiteral(R"re(^\s+(\w+) = new [\w:]+\((\w*)\);$)re"),
+                                            QRegularExpression::MultilineOption);
+    for (auto it = created.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (Member *member = byName.value(m.captured(1)); member && known(m.captured(2)))
+            member->parent = m.captured(2);
+    }
+    static const QRegularExpression added(
+        QStringLiteral(R"re(^\s+(\w+)->(?:addWidget|addLayout|addItem|addTab|insertTab|setWidget)\((\w+)[,)])re"),
+        QRegularExpression::MultilineOption);
+    for (auto it = added.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        Member *member = byName.value(m.captured(2));
+        if (member && member->parent.isEmpty() && known(m.captured(1)))
+            member->parent = m.captured(1);
+    }
+
+    static const QRegularExpression setter(QStringLiteral(
+        R"re(\b(?<member>\w+)->(?<what>setText|setTitle|setPlainText|setToolTip|setAccessibleName|addItem)\(|)re"
+        R"re(\b(?<item>\w+)->setItemText\(\d+, |\b\w+->setTabText\(\w+->indexOf\((?<tab>\w+)\), )re"));
+    QHash<QString, QStringList> items;
+    for (auto it = setter.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const std::optional<QString> value = readTextArgument(text, m.capturedEnd());
+        if (!value)
+            continue;
+        const QString what = m.captured(QStringLiteral("what"));
+        if (Member *member = byName.value(m.captured(QStringLiteral("item")))) {
+            items[member->name].append(*value);
+        } else if (Member *member = byName.value(m.captured(QStringLiteral("tab")))) {
+            member->text = *value;
+        } else if (Member *member = byName.value(m.captured(QStringLiteral("member")))) {
+            if (what == QLatin1String("setToolTip"))
+                member->toolTip = *value;
+            else if (what == QLatin1String("setAccessibleName"))
+                member->accessibleName = *value;
+            else if (what == QLatin1String("addItem"))
+                items[member->name].append(*value);
+            else
+                member->text = *value;
+        }
+    }
+    // A combo box reads as its items, which uic may add empty and name later.
+    for (auto it = items.cbegin(); it != items.cend(); ++it) {
+        QStringList named;
+        for (const QString &item : it.value()) {
+            if (!item.isEmpty())
+                named.append(item);
+        }
+        byName.value(it.key())->text = named.join(QStringLiteral(" | "));
+    }
 }
 
 Form parseUicHeader(const QString &path, const QString &formName)
@@ -70,7 +211,7 @@ Form parseUicHeader(const QString &path, const QString &formName)
         const QRegularExpressionMatch m = memberLine.match(line);
         if (!m.hasMatch())
             fail(QStringLiteral("%1: unexpected line in Ui_%2: %3").arg(path, formName, line));
-        form.members.append({m.captured(1), m.captured(2)});
+        form.members.append({m.captured(1), m.captured(2), {}, {}, {}, {}});
         types.insert(m.captured(1));
     }
 
@@ -85,6 +226,7 @@ Form parseUicHeader(const QString &path, const QString &formName)
                                                QRegularExpression::MultilineOption);
     for (auto it = ownInclude.globalMatch(text); it.hasNext();)
         form.ownIncludes.append(QStringLiteral("\"%1\"").arg(it.next().captured(1)));
+    readDetails(text.mid(end), form);
     return form;
 }
 
@@ -98,6 +240,32 @@ void write(const QString &path, const QString &content)
 QString banner(const Form &form)
 {
     return QStringLiteral("// Generated by vexaro-formgen from the form %1. Do not edit.\n").arg(form.name);
+}
+
+// A text as one short quoted phrase for a comment: its lines joined, cut
+// after 60 characters.
+QString quoted(const QString &text)
+{
+    QString line = text.simplified();
+    if (line.size() > 60)
+        line = line.left(59).trimmed() + QChar(0x2026);
+    return QLatin1Char('"') + line + QLatin1Char('"');
+}
+
+// One line an IDE shows on hover: what the getter returns, where it sits, and
+// what it says in Danish (its text, else its tool tip, else its accessible name).
+QString getterComment(const Member &m)
+{
+    QString line = QStringLiteral("/// ") + m.type;
+    if (!m.parent.isEmpty())
+        line += QStringLiteral(" in ") + m.parent;
+    if (!m.text.isEmpty())
+        line += QStringLiteral(": ") + quoted(m.text);
+    if (!m.toolTip.isEmpty() && m.toolTip != m.text)
+        line += QStringLiteral(", tool tip ") + quoted(m.toolTip);
+    if (m.text.isEmpty() && m.toolTip.isEmpty() && !m.accessibleName.isEmpty())
+        line += QStringLiteral(", accessible name ") + quoted(m.accessibleName);
+    return line;
 }
 
 QString interfaceHeader(const Form &form)
@@ -114,10 +282,12 @@ QString interfaceHeader(const Form &form)
         s << "#include " << inc << '\n';
     s << "\n// The form " << form.name << " as the host sees it: one getter per member in\n"
          "// creation order, then setupUi() and release(). Free the object with release().\n"
+         "// Above each getter: the member's class, the member or host widget it sits in,\n"
+         "// and its Danish text.\n"
          "class "
       << iface << "\n{\npublic:\n";
     for (const Member &m : form.members)
-        s << "    virtual " << m.type << " *" << m.name << "() = 0;\n";
+        s << "    " << getterComment(m) << "\n    virtual " << m.type << " *" << m.name << "() = 0;\n";
     if (!form.members.isEmpty())
         s << '\n';
     s << "    // Builds the form into 'widget', which gets the name \"" << form.name << "\" unless it\n"

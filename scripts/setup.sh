@@ -16,6 +16,8 @@ packages="$packages pkgconf make"
 # The Windows compile check (tests/windows) compiles the module's Windows build
 # with MinGW-w64; the posix thread model gives it std::mutex and std::thread.
 packages="$packages g++-mingw-w64-x86-64-posix"
+# The getter atlas's browser test drives Debian's Chromium through chromedriver.
+packages="$packages chromium chromium-driver"
 
 missing=""
 for p in $packages; do

@@ -115,6 +115,10 @@ bool FormRenderer::render(const FormCatalog::Form &form)
 
 bool FormRenderer::writeIndex(const QString &title)
 {
+    // The getter atlas, when one was written beside the pictures
+    // (vexaro-preview --atlas DIR/atlas, as scripts/run.sh does).
+    const QDir atlas(m_dir.filePath(QStringLiteral("atlas")));
+    const bool withAtlas = atlas.exists(QStringLiteral("index.html"));
     QString html;
     QTextStream s(&html);
     s << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" << title.toHtmlEscaped()
@@ -124,14 +128,20 @@ bool FormRenderer::writeIndex(const QString &title)
          "figure { background: white; margin: 0; padding: 12px; border-radius: 6px; box-shadow: 0 1px 3px #0003; }\n"
          "figure img { display: block; max-width: 900px; background: repeating-conic-gradient(#ddd 0 25%, #fff 0 50%) 0 0 / 16px 16px; }\n"
          "figcaption { margin-top: 8px; font-size: 13px; color: #333; }\n"
+         "figcaption a, .atlas { color: #1864ab; }\n"
          ".states { display: flex; gap: 8px; margin-top: 8px; font-size: 11px; color: #666; }\n"
          "</style></head><body>\n<h1>"
-      << title.toHtmlEscaped() << "</h1>\n<div class=\"forms\">\n";
+      << title.toHtmlEscaped() << "</h1>\n";
+    if (withAtlas)
+        s << "<p><a class=\"atlas\" href=\"atlas/index.html\">Getter atlas</a>: which getter is which widget, form by form</p>\n";
+    s << "<div class=\"forms\">\n";
     for (const Picture &p : m_pictures) {
         s << "<figure id=\"" << p.form.name << "\"><img src=\"" << p.file.toHtmlEscaped() << "\" alt=\""
           << p.form.name << "\">\n<figcaption><b>" << p.form.name << "</b> &middot; slot " << p.form.slot << " ("
-          << p.form.operation << ") &middot; " << p.size.width() << " &times; " << p.size.height()
-          << "</figcaption>\n";
+          << p.form.operation << ") &middot; " << p.size.width() << " &times; " << p.size.height();
+        if (withAtlas && atlas.exists(p.form.name + QStringLiteral(".html")))
+            s << " &middot; <a href=\"atlas/" << p.form.name << ".html\">getters</a>";
+        s << "</figcaption>\n";
         if (!p.stateFiles.isEmpty()) {
             s << "<div class=\"states\">";
             for (const QString &file : p.stateFiles) {

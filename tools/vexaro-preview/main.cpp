@@ -4,6 +4,7 @@
 // slot, and dresses the forms with the placeholder skin (stand-ins for the
 // host's images under ":/quorvel/UIResources/").
 
+#include "atlas.h"
 #include "formcatalog.h"
 #include "formdump.h"
 #include "formrenderer.h"
@@ -76,7 +77,7 @@ bool loadLanguage(QTranslator &translator, const QString &language, QString *err
 bool needsNoDisplay(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"--list", "--all", "--out", "--dump", "--check-resources", "--help", "-h", "--version"}) {
+        for (const char *option : {"--list", "--all", "--out", "--dump", "--atlas", "--check-resources", "--help", "-h", "--version"}) {
             if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
                 return true;
         }
@@ -189,6 +190,7 @@ int main(int argc, char *argv[])
         "  vexaro-preview --language en NavBar   show a form in English\n"
         "  vexaro-preview --dump NavBar          write what a host sees of a form as text\n"
         "  vexaro-preview --dump --all --out DIR write every form's text to DIR/<Form>.txt\n"
+        "  vexaro-preview --atlas DIR            write DIR/index.html: every getter of every form, found in its picture\n"
         "  vexaro-preview --check-resources PATH compare a host's images (folder or .qrc) with the forms' needs\n\n"
         "A form is named by its class (NavBarClass), its class without \"Class\" (NavBar),\n"
         "its factory operation (createNavBar, NavBar) or its slot number (25)."));
@@ -211,14 +213,32 @@ int main(int argc, char *argv[])
     const QCommandLineOption moduleOption(QStringLiteral("module"),
                                           QStringLiteral("Load <module> instead of VexaroUI_NEW."),
                                           QStringLiteral("module"), QStringLiteral("VexaroUI_NEW"));
+    const QCommandLineOption atlasOption(QStringLiteral("atlas"),
+                                         QStringLiteral("Write the getter atlas of the forms named, or of every form, to <dir>."),
+                                         QStringLiteral("dir"));
     parser.addOptions({listOption, allOption, outOption, dumpOption, translationOption, languageOption, checkOption,
-                       moduleOption});
+                       moduleOption, atlasOption});
     parser.addPositionalArgument(QStringLiteral("forms"), QStringLiteral("The forms to show or render."),
                                  QStringLiteral("[form...]"));
     parser.process(app);
 
     if (parser.isSet(checkOption))
         return checkResources(parser.value(checkOption));
+    if (parser.isSet(atlasOption)) {
+        // It builds every form in Danish and again in English by itself.
+        for (const QCommandLineOption &other : {outOption, dumpOption, listOption, translationOption, languageOption}) {
+            if (parser.isSet(other))
+                return fail(QStringLiteral("--atlas writes Danish and English by itself; leave out --%1").arg(other.names().first()));
+        }
+        QTranslator english;
+        QString report;
+        if (!loadLanguage(english, QStringLiteral("en"), &report))
+            return fail(report);
+        if (!Atlas::write(parser.value(moduleOption), parser.positionalArguments(), parser.value(atlasOption), &english, &report))
+            return fail(report);
+        out() << report << Qt::endl;
+        return Ok;
+    }
 
     const QStringList names = parser.positionalArguments();
     const bool dumping = parser.isSet(dumpOption);
