@@ -67,7 +67,9 @@ bool WebDriver::start()
         QTest::qWait(100);
     }
 
-    const QJsonArray arguments = {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+    // A CI container runs it as root (no sandbox) with a small /dev/shm.
+    const QJsonArray arguments = {"--headless", "--no-sandbox", "--disable-dev-shm-usage", "--disable-gpu",
+                                  "--disable-quic", "--no-first-run",
                                   "--disable-background-networking", "--disable-component-update", "--disable-sync",
                                   "--window-size=1280,900", QString("--user-data-dir=" + m_profile.filePath("profile"))};
     const QJsonObject capabilities{
