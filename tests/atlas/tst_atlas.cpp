@@ -8,10 +8,10 @@
 #include "formprobes.h"
 #include "formslots.h"
 #include "testdata.h"
+#include "toolrun.h"
 #include "warningguard.h"
 
 #include <QtCore/QDirIterator>
-#include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QTranslator>
 #include <QtGui/QImage>
@@ -24,28 +24,9 @@ using namespace AtlasPage;
 
 namespace {
 
-struct Run
+ToolRun preview(const QStringList &arguments)
 {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run preview(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VEXARO_PREVIEW), arguments);
-    Run run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        run.err = "timed out";
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return runTool(QStringLiteral(VEXARO_PREVIEW), arguments);
 }
 
 // A form built through the module into a shown host at its initial size,
@@ -80,7 +61,7 @@ private slots:
         m_guard = std::make_unique<WarningGuard>();
         QVERIFY(m_dir.isValid());
         QVERIFY2(m_english.load(VEXARO_ENGLISH_QM), VEXARO_ENGLISH_QM);
-        const Run run = preview({"--atlas", m_dir.path()});
+        const ToolRun run = preview({"--atlas", m_dir.path()});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         // Qt says nothing while the forms are built, shown and read.
         QCOMPARE(run.err, QString());
@@ -252,7 +233,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
-        const Run run = preview(arguments);
+        const ToolRun run = preview(arguments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.startsWith("vexaro-preview: ") && run.err.contains(message), qPrintable(run.err));
     }

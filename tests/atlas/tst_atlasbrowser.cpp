@@ -7,12 +7,12 @@
 #include "atlaspage.h"
 #include "builtform.h"
 #include "testdata.h"
+#include "toolrun.h"
 #include "warningguard.h"
 #include "webdriver.h"
 
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonObject>
-#include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QUrl>
 #include <QtTest/QtTest>
@@ -44,10 +44,8 @@ private slots:
     {
         m_guard = std::make_unique<WarningGuard>();
         QVERIFY(m_dir.isValid());
-        QProcess preview;
-        preview.start(VEXARO_PREVIEW, {"--atlas", m_dir.path()});
-        QVERIFY(preview.waitForFinished(120000));
-        QVERIFY2(preview.exitCode() == 0, preview.readAllStandardError().constData());
+        const ToolRun preview = runTool(VEXARO_PREVIEW, {"--atlas", m_dir.path()});
+        QVERIFY2(preview.exitCode == 0, qPrintable(preview.err));
         m_browser = std::make_unique<WebDriver>(VEXARO_CHROMEDRIVER, VEXARO_CHROMIUM);
         QVERIFY2(m_browser->start(), qPrintable(m_browser->errorString()));
     }

@@ -3,6 +3,7 @@
 
 #include "placeholderskin.h"
 #include "testdata.h"
+#include "toolrun.h"
 
 #include <QtCore/QLibraryInfo>
 #include <QtCore/QProcess>
@@ -12,27 +13,9 @@
 
 namespace {
 
-struct Run
+ToolRun preview(const QStringList &arguments)
 {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run preview(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VEXARO_PREVIEW), arguments);
-    Run run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        run.err = QStringLiteral("timed out");
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return runTool(QStringLiteral(VEXARO_PREVIEW), arguments);
 }
 
 // A picture in one colour shows nothing of the form.
@@ -63,7 +46,7 @@ void writeHostResources(const QString &dir, const QString &leftOut, const QStrin
 QImage renderSaveColl(const QStringList &options)
 {
     QTemporaryDir out;
-    const Run run = preview(options + QStringList{QStringLiteral("--out"), out.path(), QStringLiteral("SaveColl")});
+    const ToolRun run = preview(options + QStringList{QStringLiteral("--out"), out.path(), QStringLiteral("SaveColl")});
     if (run.exitCode != 0) {
         qWarning("%s", qPrintable(run.err));
         return QImage();
@@ -94,7 +77,7 @@ private slots:
         QFETCH(QString, query);
         QFETCH(QString, form);
         QTemporaryDir out;
-        const Run run = preview({QStringLiteral("--out"), out.path(), query});
+        const ToolRun run = preview({QStringLiteral("--out"), out.path(), query});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         // Its own progress only: a form with layouts draws the headless
         // platform's notices when shown, which the preview keeps to itself.
@@ -116,7 +99,7 @@ private slots:
     void skinnedFormIsNotBlank()
     {
         QTemporaryDir out;
-        const Run run = preview({QStringLiteral("--out"), out.path(), QStringLiteral("VexaroClass")});
+        const ToolRun run = preview({QStringLiteral("--out"), out.path(), QStringLiteral("VexaroClass")});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QVERIFY(!isBlank(QImage(out.filePath(QStringLiteral("VexaroClass.png")))));
     }
@@ -124,7 +107,7 @@ private slots:
     void showsButtonStates()
     {
         QTemporaryDir out;
-        const Run run = preview({QStringLiteral("--out"), out.path(), QStringLiteral("NavBar")});
+        const ToolRun run = preview({QStringLiteral("--out"), out.path(), QStringLiteral("NavBar")});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QVector<QImage> states;
         for (const char *state : {"hover", "pressed", "focus", "disabled"}) {
@@ -144,7 +127,7 @@ private slots:
     void plainPictureHasNothingHovered()
     {
         QTemporaryDir out;
-        const Run run = preview({QStringLiteral("--out"), out.path(), QStringLiteral("ViewModePanel")});
+        const ToolRun run = preview({QStringLiteral("--out"), out.path(), QStringLiteral("ViewModePanel")});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         const QImage picture(out.filePath(QStringLiteral("ViewModePanelClass.png")));
         QVERIFY(!picture.isNull());
@@ -154,7 +137,7 @@ private slots:
 
     void listsEveryForm()
     {
-        const Run run = preview({QStringLiteral("--list")});
+        const ToolRun run = preview({QStringLiteral("--list")});
         QCOMPARE(run.exitCode, 0);
         for (const TestData::FormRow &row : TestData::forms()) {
             QVERIFY2(run.out.contains(QRegularExpression(QStringLiteral("\\b%1\\s+%2\\s+Ui_%3\\s+%3\\s+%4x%5\\b")
@@ -168,7 +151,7 @@ private slots:
     {
         QTemporaryDir host;
         writeHostResources(host.path(), QStringLiteral("Horzontal line.png"), QStringLiteral("logo_old.png"));
-        const Run run = preview({QStringLiteral("--check-resources"), host.path()});
+        const ToolRun run = preview({QStringLiteral("--check-resources"), host.path()});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.out.contains(QStringLiteral("missing (1):\n  Horzontal line.png\n")), qPrintable(run.out));
         QVERIFY2(run.out.contains(QStringLiteral("not used by any form (1):\n  logo_old.png\n")), qPrintable(run.out));
@@ -187,7 +170,7 @@ private slots:
         }
         s << "</qresource>\n<qresource prefix=\"/\"><file>quorvel/UIResources/extra.png</file></qresource>\n</RCC>\n";
         qrc.close();
-        const Run run = preview({QStringLiteral("--check-resources"), qrc.fileName()});
+        const ToolRun run = preview({QStringLiteral("--check-resources"), qrc.fileName()});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.out.contains(QStringLiteral("missing (1):\n  Vexaro.ico\n")), qPrintable(run.out));
         QVERIFY2(run.out.contains(QStringLiteral("not used by any form (1):\n  extra.png\n")), qPrintable(run.out));
@@ -222,7 +205,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
-        const Run run = preview(arguments);
+        const ToolRun run = preview(arguments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(QStringLiteral("vexaro-preview: ")) && run.err.contains(message), qPrintable(run.err));
     }
@@ -234,7 +217,7 @@ private slots:
         QFile blocker(dir.filePath(QStringLiteral("file")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        const Run run = preview({QStringLiteral("--out"), blocker.fileName() + QStringLiteral("/pictures"), QStringLiteral("Flower")});
+        const ToolRun run = preview({QStringLiteral("--out"), blocker.fileName() + QStringLiteral("/pictures"), QStringLiteral("Flower")});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(QStringLiteral("output folder")), qPrintable(run.err));
     }
