@@ -1,5 +1,9 @@
 #include "atlaspage.h"
 
+#include "builtform.h"
+#include "formprobes.h"
+#include "formslots.h"
+
 #include <QtCore/QFile>
 #include <QtCore/QHash>
 #include <QtCore/QMetaProperty>
@@ -49,6 +53,18 @@ QString readFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
+}
+
+bool buildAndProbe(int slot, QWidget *host, FormProbe::Members *members)
+{
+    return FormSlots::visit(testFactory(), slot, [host, members](auto *form) {
+        if (!form)
+            return false;
+        form->setupUi(host);
+        *members = probeMembers(form);
+        form->release();
+        return true;
+    });
 }
 
 QVector<Row> rows(const QString &html)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formprobe.h"
+
 #include <QtCore/QRect>
 #include <QtCore/QString>
 #include <QtCore/QVector>
@@ -27,6 +29,11 @@ struct Row
 };
 
 QString readFile(const QString &path);
+
+// Builds the form at 'slot' through the module into 'host', as a host does,
+// releases the form object and gives its getters' results in slot order;
+// false when the factory gives no form object.
+bool buildAndProbe(int slot, QWidget *host, FormProbe::Members *members);
 
 // The table of a form's page, in the order of its rows.
 QVector<Row> rows(const QString &html);

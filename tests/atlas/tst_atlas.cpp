@@ -5,8 +5,6 @@
 
 #include "atlaspage.h"
 #include "builtform.h"
-#include "formprobes.h"
-#include "formslots.h"
 #include "testdata.h"
 #include "toolrun.h"
 #include "warningguard.h"
@@ -39,13 +37,7 @@ struct Built
 
 void build(int slot, Built &built)
 {
-    FormSlots::visit(testFactory(), slot, [&built](auto *form) {
-        if (!form)
-            QFAIL("the factory gave no form object");
-        form->setupUi(built.host.get());
-        built.members = probeMembers(form);
-        form->release();
-    });
+    QVERIFY2(buildAndProbe(slot, built.host.get(), &built.members), "the factory gave no form object");
     showAndSettle(built.host.get());
 }
 

@@ -9,12 +9,7 @@
 # other major the package must refuse the host at configure time and say why;
 # where that Qt is not installed the check says so and is skipped.
 
-file(REMOVE_RECURSE ${WORK})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${WORK}/prefix
-                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "cmake --install failed:\n${output}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/scratch_install.cmake)
 
 execute_process(
     COMMAND ${CMAKE_COMMAND} -S ${CMAKE_CURRENT_LIST_DIR}/host -B ${WORK}/host -G ${GENERATOR}

@@ -4,12 +4,7 @@
 #   cmake -DBUILD=<build dir> -DWORK=<scratch dir> -DQMAKE=<qmake of the module's Qt>
 #         -P check_qmake.cmake
 
-file(REMOVE_RECURSE ${WORK})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${WORK}/prefix
-                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "cmake --install failed:\n${output}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/scratch_install.cmake)
 file(GLOB_RECURSE pc_files ${WORK}/prefix/VexaroUI_NEW.pc)
 list(LENGTH pc_files count)
 if(NOT count EQUAL 1)
